@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the desktop program and starts it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/deps.sh
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build -j"$(nproc)" --target plyfix
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+  echo "Plyfix is built (build/plyfix) but there is no display to show it on;" \
+       "run it on a desktop, or offscreen with: QT_QPA_PLATFORM=offscreen build/plyfix"
+  exit 0
+fi
+exec build/plyfix
