@@ -1,0 +1,100 @@
+#pragma once
+// The file services the program uses, with Windows attribute bits mapped onto POSIX.
+// All paths are code page 932 strings; they cross into the OS as UTF-8. A path
+// holding "?" (a character the code page could not hold, as an ANSI program sees
+// it) is never opened or created, so a lossy name can never reach another file.
+// Tests replace the service (ScopedFileService) to inject failures.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// Attribute bits. Read-only: no owner write bit. Hidden: the name begins with ".".
+// System: neither a regular file nor a folder (FIFO, socket, device). Archive: a
+// regular file. Directory: a folder.
+inline constexpr std::uint32_t faReadOnly = 0x01;
+inline constexpr std::uint32_t faHidden = 0x02;
+inline constexpr std::uint32_t faSysFile = 0x04;
+inline constexpr std::uint32_t faDirectory = 0x10;
+inline constexpr std::uint32_t faArchive = 0x20;
+inline constexpr std::uint32_t kInvalidAttributes = 0xFFFFFFFFu;
+
+// One entry of a folder enumeration: its name (no folder) and its attributes.
+struct FindData {
+  std::string name;
+  std::uint32_t attributes = 0;
+};
+
+// An open enumeration, in the shape of find-next / find-close.
+class FolderSearch {
+ public:
+  virtual ~FolderSearch() = default;
+  // Fills the next entry; false when none is left.
+  virtual bool Next(FindData& entry) = 0;
+  // Releases the enumeration; false when that failed.
+  virtual bool Close() = 0;
+};
+
+class FileService {
+ public:
+  virtual ~FileService() = default;
+
+  // Attribute bits of a file or folder (following symbolic links), or
+  // kInvalidAttributes when it cannot be queried.
+  virtual std::uint32_t GetAttributes(const std::string& path);
+  // Sets the read-only bit as given (the others cannot be changed here); true on success.
+  virtual bool SetAttributes(const std::string& path, std::uint32_t attributes);
+  // True when path names an existing file (not a folder).
+  virtual bool FileExists(const std::string& path);
+  virtual bool DirectoryExists(const std::string& path);
+
+  // Reads a whole regular file; false when it is missing, unreadable or not a
+  // regular file (a FIFO never blocks).
+  virtual bool ReadFile(const std::string& path, std::string& content);
+  // Replaces the whole content of a file, or creates it. Never leaves a half-written
+  // file: on failure the old content stays byte for byte. Keeps the permission bits,
+  // writes through a symbolic link to its target. Fails on a read-only file, as
+  // Windows does. False when the file cannot be created or written.
+  virtual bool WriteFile(const std::string& path, std::string_view content);
+  // Copies a regular file byte for byte (streamed), replacing the target, carrying
+  // the source's attributes over. Fails when the target is read-only.
+  virtual bool CopyFile(const std::string& from, const std::string& to);
+  // Deletes a file; fails on a read-only file, as Windows does.
+  virtual bool DeleteFile(const std::string& path);
+
+  virtual std::string GetCurrentDir();
+  virtual bool SetCurrentDir(const std::string& path);
+
+  // Starts enumerating every entry of a folder, "." and ".." included; null when
+  // the folder cannot be read. The first entry is filled into entry.
+  virtual std::unique_ptr<FolderSearch> FindFirst(const std::string& folder, FindData& entry);
+};
+
+// The service in force (the real one unless a test installed another).
+FileService& Files();
+
+// Installs a service for the lifetime of this object.
+class ScopedFileService {
+ public:
+  explicit ScopedFileService(FileService& service);
+  ~ScopedFileService();
+  ScopedFileService(const ScopedFileService&) = delete;
+  ScopedFileService& operator=(const ScopedFileService&) = delete;
+
+ private:
+  FileService* previous_;
+};
+
+// The folder of the running executable, ending in a separator; tests set it.
+std::string ExeDir();
+void SetExeDir(const std::string& folder);
+
+// The two folders that the folder guard protects, standing in for the Windows
+// folder and the system folder: "/usr" and "/etc".
+std::string WindowsDirectory();
+std::string SystemDirectory();
+
+}  // namespace platform
