@@ -124,13 +124,14 @@ std::string FloatToStr(double value) {
   if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
   if (value == 0) return "0";
 
-  // d.dddddddddddddde±x: the 15 significant digits, correctly rounded.
+  // d.dddddddddddddde±x: the 15 significant digits, correctly rounded. The decimal
+  // point printed is the C library's locale's, so it is skipped whatever it is.
   char scientific[32];
   std::snprintf(scientific, sizeof scientific, "%.*e", kPrecision - 1, std::fabs(value));
   std::string digits;
   const char* at = scientific;
   for (; *at != 'e'; ++at) {
-    if (*at != '.') digits += *at;
+    if (*at >= '0' && *at <= '9') digits += *at;
   }
   const int exponent = std::atoi(at + 1);
   digits.erase(digits.find_last_not_of('0') + 1);
