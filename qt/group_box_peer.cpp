@@ -1,0 +1,26 @@
+#include "qt/group_box_peer.h"
+
+#include <QGroupBox>
+
+#include "qt/text.h"
+
+namespace qtui {
+
+GroupBoxPeer::GroupBoxPeer(Renderer& renderer, ui::TGroupBox& box, QWidget* parent)
+    : WidgetPeer(renderer, box, new QGroupBox(parent)) {}
+
+void GroupBoxPeer::Sync() {
+  WidgetPeer::Sync();
+  Changed(ui::Property::Caption);
+}
+
+void GroupBoxPeer::Changed(ui::Property property) {
+  if (Control() == nullptr || Widget() == nullptr) return;
+  if (property == ui::Property::Caption) {
+    static_cast<QGroupBox*>(Widget())->setTitle(ToQString(Control()->Caption()));
+    return;
+  }
+  WidgetPeer::Changed(property);
+}
+
+}  // namespace qtui

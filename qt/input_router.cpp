@@ -1,0 +1,107 @@
+#include "qt/input_router.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPointer>
+
+#include "qt/form_peer.h"
+#include "qt/keys.h"
+#include "qt/widget_peer.h"
+#include "ui/button.h"
+#include "ui/form.h"
+#include "ui/memo.h"
+
+namespace qtui {
+namespace {
+
+// The control that a key pressed in widget goes to, and the form it lies on.
+struct KeyTarget {
+  ui::TControl* control = nullptr;
+  ui::TForm* form = nullptr;
+};
+
+KeyTarget TargetOf(const QWidget* widget) {
+  WidgetPeer* peer = WidgetPeer::Of(widget);
+  if (peer == nullptr || peer->Control() == nullptr) return {};
+  ui::TControl* control = peer->Control();
+  return {control, control->ParentForm()};
+}
+
+// The single-byte character a key types (Enter, Backspace, Esc and control
+// characters included), or 0.
+char TypedChar(const QKeyEvent& event) {
+  const QString text = event.text();
+  if (text.size() != 1 || text[0].unicode() >= 0x80) return 0;
+  return static_cast<char>(text[0].unicode());
+}
+
+}  // namespace
+
+InputRouter::InputRouter() {
+  qApp->installEventFilter(this);
+  connect(qApp, &QApplication::focusChanged, this,
+          [this](QWidget*, QWidget* now) { FocusChanged(now); });
+}
+
+InputRouter::~InputRouter() {
+  qApp->removeEventFilter(this);
+}
+
+bool InputRouter::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress || resending_) return false;
+  auto* widget = qobject_cast<QWidget*>(watched);
+  // A key travels up from the focused widget; it is routed once, where it starts.
+  if (widget == nullptr || widget != QApplication::focusWidget()) return false;
+  return RouteKey(*widget, static_cast<QKeyEvent&>(*event));
+}
+
+bool InputRouter::RouteKey(QWidget& widget, QKeyEvent& event) {
+  const unsigned short key = VirtualKey(event.key());
+  const char typed = TypedChar(event);
+  const ui::TShiftState shift = ShiftState(event.modifiers());
+  if (key == 0 && typed == 0) return false;
+  const QPointer<QWidget> alive(&widget);
+  KeyTarget target = TargetOf(&widget);
+  if (target.control == nullptr) return false;
+
+  if (key != 0 && target.form != nullptr && target.form->IsShortCut(key, shift)) return true;
+  if (key == ui::VK_TAB) return false;
+  if (target.form != nullptr && (key == ui::VK_RETURN || key == ui::VK_ESCAPE) &&
+      dynamic_cast<ui::TMemo*>(target.control) == nullptr) {
+    ui::TButton* button = nullptr;
+    if (key == ui::VK_RETURN) {
+      button = dynamic_cast<ui::TButton*>(target.control);
+      if (button == nullptr) button = target.form->DefaultButton();
+    } else {
+      button = target.form->CancelButton();
+    }
+    if (button != nullptr) {
+      button->Click();
+      return true;
+    }
+  }
+
+  if (key != 0 && target.control->KeyDown(key, shift) == 0) return true;
+  if (alive == nullptr || typed == 0) return false;
+  target = TargetOf(alive);
+  if (target.control == nullptr) return true;
+  const char left = target.control->KeyPress(typed);
+  if (left == typed) return false;
+  if (left != 0 && alive != nullptr) {
+    // The handler changed the character: the widget gets the new one instead.
+    QKeyEvent changed(QEvent::KeyPress, 0, event.modifiers(), QString(QChar(left)));
+    resending_ = true;
+    QApplication::sendEvent(alive, &changed);
+    resending_ = false;
+  }
+  return true;
+}
+
+void InputRouter::FocusChanged(QWidget* now) {
+  WidgetPeer* peer = WidgetPeer::Of(now);
+  auto* control = peer != nullptr ? dynamic_cast<ui::TWinControl*>(peer->Control()) : nullptr;
+  if (control == nullptr || dynamic_cast<ui::TForm*>(control) != nullptr) return;
+  if (ui::TForm* form = control->ParentForm()) form->SetActiveControl(control);
+}
+
+}  // namespace qtui
