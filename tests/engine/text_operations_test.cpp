@@ -81,7 +81,9 @@ TEST_P(DecideAddTest, DecidesWhereTheLineGoes) {
   const AddDecision decision =
       DecideAdd(c.lines, "T", c.position, c.line_number, c.skip_when_there);
   EXPECT_EQ(decision.kind, c.kind);
-  if (c.kind == AddDecision::kInsert) EXPECT_EQ(decision.index, c.index);
+  if (c.kind == AddDecision::kInsert) {
+    EXPECT_EQ(decision.index, c.index);
+  }
 }
 
 using V = std::vector<std::string>;
