@@ -1,0 +1,168 @@
+#pragma once
+// TMainForm: the main window. It holds the file list, the operation panel, the
+// patch panel, the menu and all of the program's state; its operations are
+// defined in the folders of their subsystems (app/, engine/, filelist/,
+// settings/, log/, cue/, dialogs/).
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/string_list.h"
+#include "ui/controls.h"
+
+// How adding a string to one file's lines ended.
+enum class AddOutcome { Changed, AlreadyThere, LeftUnchanged, Stop };
+// How writing one changed file back ended.
+enum class CommitOutcome { Written, NotWritten, Stop };
+
+class TMainForm : public ui::TForm {
+ public:
+  // Builds the window, its menu and both right-hand panels, and accepts dropped files.
+  explicit TMainForm(ui::TComponent* owner);
+
+  // Controls, owned by the form.
+  ui::TPanel* Panel1;
+  ui::TListBox* ListBox1;
+  ui::TPanel* Panel2;
+  ui::TPanel* Panel3;
+  ui::TSpeedButton* PathButton;
+  ui::TSpeedButton* LogButton;
+  ui::TRadioGroup* RadioGroup1;
+  ui::TGroupBox* GroupBox1;
+  ui::TLabel* Label1;
+  ui::TComboBox* Edit1;
+  ui::TLabel* Label2;
+  ui::TComboBox* Edit2;
+  ui::TRadioGroup* RadioGroup2;
+  ui::TEdit* Edit3;
+  ui::TUpDown* UpDown1;
+  ui::TCheckBox* CheckBox1;
+  ui::TButton* Button1;
+  ui::TPanel* PanelPatch;
+  ui::TLabel* LabelSite;
+  ui::TSpeedButton* SpeedButton1;
+  ui::TComboBox* ComboBoxPatch;
+  ui::TLabel* LabelSiteInfo;
+  ui::TListBox* MemoSite;
+  ui::TLabel* LabelSaveFolder;
+  ui::TButton* ButtonAssignFolder;
+  ui::TEdit* EditAssignFolder;
+  ui::TOpenDialog* OpenDialog1;
+
+  // The menu and its items.
+  ui::TMainMenu* MainMenu1;
+  ui::TMenuItem* File2;
+  ui::TMenuItem* A1;
+  ui::TMenuItem* F1;
+  ui::TMenuItem* N3;
+  ui::TMenuItem* C2;
+  ui::TMenuItem* N4;
+  ui::TMenuItem* Exit1;
+  ui::TMenuItem* Edit4;
+  ui::TMenuItem* Delete1;
+  ui::TMenuItem* C1;
+  ui::TMenuItem* N2;
+  ui::TMenuItem* L1;
+  ui::TMenuItem* S1;
+  ui::TMenuItem* P1;
+  ui::TMenuItem* P2;
+  ui::TMenuItem* Help1;
+  ui::TMenuItem* Contents1;
+  ui::TMenuItem* R1;
+  ui::TMenuItem* N1;
+  ui::TMenuItem* About1;
+
+  // Event handlers.
+  void A1Click(ui::TObject* sender);
+  void F1Click(ui::TObject* sender);
+  void C2Click(ui::TObject* sender);
+  void Exit1Click(ui::TObject* sender);
+  void Delete1Click(ui::TObject* sender);
+  void C1Click(ui::TObject* sender);
+  void L1Click(ui::TObject* sender);
+  void P1Click(ui::TObject* sender);
+  void P2Click(ui::TObject* sender);
+  void Contents1Click(ui::TObject* sender);
+  void R1Click(ui::TObject* sender);
+  void About1Click(ui::TObject* sender);
+  void FormShow(ui::TObject* sender);
+  void FormClose(ui::TObject* sender, ui::TCloseAction& action);
+  void RadioGroup1Click(ui::TObject* sender);
+  void RadioGroup2Click(ui::TObject* sender);
+  void Button1Click(ui::TObject* sender);
+  void PathButtonClick(ui::TObject* sender);
+  void LogButtonClick(ui::TObject* sender);
+  void ListBox1KeyPress(ui::TObject* sender, char& key);
+  // Files and folders dropped on the window, in the order of the drop.
+  void WMDropFiles(const std::vector<std::string>& names);
+  void ComboBoxPatchChange(ui::TObject* sender);
+  void ButtonAssignFolderClick(ui::TObject* sender);
+  void SpeedButton1Click(ui::TObject* sender);
+
+  // State. Public so that tests can set options directly.
+  float FormPPI = 0;
+  std::unique_ptr<platform::TStringList> FullPaths;
+  std::unique_ptr<platform::TStringList> WorkLines;
+  std::unique_ptr<platform::TStringList> CueLines;
+  int WorkingMode = 0;
+
+  // Options, loaded and saved with the settings file.
+  bool ShowFullPath = false;
+  bool AlwaysConfirm = false;
+  bool Backup = false;
+  int BUPlace = 0;
+  std::string BUFolder;
+  bool CapIgnore = false;
+  int LogEnabled = 0;
+  bool LogDownToUp = false;
+  int LogSize = 0;
+  bool Prohibit = false;
+  std::string ProhibitTypes;
+  bool Allow = false;
+  std::string AllowTypes;
+  bool ProhibSys = false;
+  bool ProhibHid = false;
+  int ReadOnlyMode = 0;
+  bool SubDir = false;
+
+  // Members of a conversion run and of a folder scan.
+  std::string SearchText;
+  std::string ReplaceText;
+  int LogInsertRow = 0;
+  bool AskBackupOverwrite = false;
+  bool OverwriteAllBackups = false;
+  bool InFolderScan = false;
+
+ private:
+  // File list.
+  bool AddFileToList(const std::string& path);
+  void UpdateListExtent();
+  void UpdateFileCount();
+  void AddPath(const std::string& path);
+  void ScanFolder(const std::string& folder);
+  std::string BrowseFolder(ui::TForm* owner, const std::string& title);
+
+  // Settings.
+  void LoadSettings();
+  void SaveSettings();
+  void ShowPreferences(int page);
+
+  // Log file.
+  void LoadLogFile();
+  void SaveLogFile();
+
+  // Conversion run.
+  void AddLogLine(const std::string& text);
+  void UpdateInputHistory();
+  void LoadWorkLines(const std::string& path);
+  AddOutcome AddToWorkLines(const std::string& path);
+  int ReplaceAll();
+  CommitOutcome CommitFile(const std::string& path);
+  bool MakeBackup(const std::string& path, const std::string& temp_path);
+  bool WriteWorkLines(const std::string& path);
+  bool ClearAttributes(const std::string& path);
+  bool SetReadOnlyAttribute(const std::string& path);
+};
+
+extern TMainForm* MainForm;

@@ -1,0 +1,17 @@
+#pragma once
+// Dispatch: every event that user input fires runs through here. An error of the
+// program's error class ends the handler and is shown by the application's error
+// display; the program keeps running. Other exceptions pass through.
+
+#include <functional>
+#include <string>
+
+namespace ui {
+
+void Dispatch(const std::function<void()>& handler);
+
+// The text the error display shows for a message: a full stop is appended unless
+// the message is empty or its last character is "." or below it.
+std::string ErrorDisplayText(const std::string& message);
+
+}  // namespace ui
