@@ -119,10 +119,14 @@ class TControl : public TComponent {
   void InheritColor(TColor color);
   // Asks the parent to dock its children again.
   void RequestParentRealign() const;
+  // Called after the font changed, from the parent or directly.
+  virtual void FontChanged();
+  virtual void ColorChanged();
+  // Enabled, and every parent enabled too: whether user input reaches the control.
+  bool AcceptsInput() const;
 
  private:
   friend class TWinControl;
-  void FontChanged();
   void SetBoundsRaw(const TRect& bounds);
 
   TWinControl* parent_ = nullptr;

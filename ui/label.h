@@ -22,6 +22,9 @@ class TLabel : public TControl {
 
   void SetCaption(const std::string& caption) override;
 
+ protected:
+  void FontChanged() override;
+
  private:
   void AdjustBounds();
 

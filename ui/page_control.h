@@ -13,6 +13,7 @@ class TTabSheet;
 class TPageControl : public TWinControl {
  public:
   explicit TPageControl(TComponent* owner);
+  ~TPageControl() override;
 
   int PageCount() const { return static_cast<int>(pages_.size()); }
   TTabSheet* Pages(int index) const { return pages_[index]; }

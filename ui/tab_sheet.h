@@ -20,6 +20,7 @@ class TTabSheet : public TWinControl {
   int PageIndex() const;
 
  private:
+  friend class TPageControl;
   TPageControl* page_control_ = nullptr;
 };
 

@@ -26,13 +26,13 @@ class TWinControl : public TControl {
 
  protected:
   void BoundsChanged() override;
+  void FontChanged() override;
+  void ColorChanged() override;
 
  private:
   friend class TControl;
   void InsertControl(TControl* control);
   void RemoveControl(TControl* control);
-  void PassFontToChildren();
-  void PassColorToChildren();
 
   std::vector<TControl*> controls_;
   bool aligning_ = false;

@@ -1,0 +1,7 @@
+#include "ui/main_menu.h"
+
+namespace ui {
+
+TMainMenu::TMainMenu(TComponent* owner) : TComponent(owner) {}
+
+}  // namespace ui
