@@ -181,11 +181,10 @@ void TMainForm::RunReplace(bool delete_run) {
 
   const std::string files = platform::IntToStr(ListBox1->Items().Count());
   const std::string summary =
-      ReplaceText.empty()
-          ? files + u8"個のファイルから,\n"_sj + platform::IntToStr(total) +
-                u8"個の文字列を削除しました."_sj
-          : files + u8"個のファイルに対し,\n"_sj + platform::IntToStr(total) +
-                u8"個の文字列を置換しました."_sj;
+      ReplaceText.empty() ? files + u8"個のファイルから,\n"_sj + platform::IntToStr(total) +
+                                u8"個の文字列を削除しました."_sj
+                          : files + u8"個のファイルに対し,\n"_sj + platform::IntToStr(total) +
+                                u8"個の文字列を置換しました."_sj;
   AddLogLine(u8"操作が完了しました."_sj);
   AddLogLine(summary);
   FinishRun(summary);

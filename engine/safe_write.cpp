@@ -1,6 +1,8 @@
 // Writing a converted file back: the temporary copy, the backup with its
 // questions, and the read-only policy.
 
+#include <functional>
+
 #include "app/Pfmain.h"
 #include "dialogs/Pfdlg.h"
 #include "engine/backup_names.h"
@@ -12,20 +14,16 @@
 
 namespace {
 
-// Removes the temporary copy when the file is done, also when an error ends the run.
-class TemporaryCopy {
+// Runs an action when the scope ends, also when an error ends it.
+class ScopeExit {
  public:
-  TemporaryCopy(TMainForm& form, std::string path) : form_(form), path_(std::move(path)) {}
-  ~TemporaryCopy() {
-    if (form_.ClearAttributes(path_)) platform::Files().DeleteFile(path_);
-  }
-  TemporaryCopy(const TemporaryCopy&) = delete;
-  TemporaryCopy& operator=(const TemporaryCopy&) = delete;
-  const std::string& Path() const { return path_; }
+  explicit ScopeExit(std::function<void()> action) : action_(std::move(action)) {}
+  ~ScopeExit() { action_(); }
+  ScopeExit(const ScopeExit&) = delete;
+  ScopeExit& operator=(const ScopeExit&) = delete;
 
  private:
-  TMainForm& form_;
-  std::string path_;
+  std::function<void()> action_;
 };
 
 }  // namespace
@@ -37,12 +35,15 @@ CommitOutcome TMainForm::CommitFile(const std::string& path) {
   if (!Backup) return written();
 
   platform::FileService& files = platform::Files();
-  TemporaryCopy temp(*this, engine::FreeTemporaryCopyName(platform::ExeDir(), platform::Now(),
-                                                          [&files](const std::string& name) {
-                                                            return files.FileExists(name);
-                                                          }));
-  files.CopyFile(path, temp.Path());
-  if (MakeBackup(path, temp.Path())) return written();
+  const std::string temp = engine::FreeTemporaryCopyName(
+      platform::ExeDir(), platform::Now(),
+      [&files](const std::string& name) { return files.FileExists(name); });
+  files.CopyFile(path, temp);
+  // The temporary copy goes when the file is done, also when an error ends the run.
+  const ScopeExit remove_temp([this, &files, &temp] {
+    if (ClearAttributes(temp)) files.DeleteFile(temp);
+  });
+  if (MakeBackup(path, temp)) return written();
 
   const int answer = ui::Application().MessageBox(
       path +
@@ -64,8 +65,8 @@ bool TMainForm::MakeBackup(const std::string& path, const std::string& temp_path
   if (!AskBackupOverwrite) return OverwriteAllBackups ? copy() : true;
 
   const int answer =
-      AskFiveAnswers(*this, u8"バックアップファイル\n"_sj + platform::ExtractFileName(backup) +
-                                u8"\nはすでに存在しています.\n上書きしてよろしいですか?"_sj);
+      AskFiveAnswers(this, u8"バックアップファイル\n"_sj + platform::ExtractFileName(backup) +
+                               u8"\nはすでに存在しています.\n上書きしてよろしいですか?"_sj);
   switch (answer) {
     case ui::mrYes:
       if (copy()) return true;

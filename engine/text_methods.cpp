@@ -6,7 +6,9 @@
 #include "platform/text.h"
 #include "ui/application.h"
 
-void TMainForm::LoadWorkLines(const std::string& path) { WorkLines->LoadFromFile(path); }
+void TMainForm::LoadWorkLines(const std::string& path) {
+  WorkLines->LoadFromFile(path);
+}
 
 AddOutcome TMainForm::AddToWorkLines(const std::string& path) {
   const std::string text = Edit1->Text();
