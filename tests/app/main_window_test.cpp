@@ -27,6 +27,14 @@ TEST_F(ProgramTest, FirstStartShowsTheDefaults) {
 
     EXPECT_EQ(MainForm->BoundsRect(), (ui::TRect{10, 10, 372, 380}));
     EXPECT_EQ(MainForm->Constraints(), (ui::TSizeConstraints{256, 370, 0, 370}));
+    const int client_width = MainForm->ClientWidth();
+    EXPECT_EQ(MainForm->Panel1->BoundsRect(),
+              (ui::TRect{0, 0, client_width - 170, MainForm->ClientHeight()}));
+    EXPECT_EQ(MainForm->Panel2->Left(), client_width - 170);
+    EXPECT_EQ(MainForm->RadioGroup1->BoundsRect(), (ui::TRect{0, 27, 170, 76}));
+    EXPECT_EQ(MainForm->GroupBox1->Top(), 76);
+    EXPECT_EQ(MainForm->GroupBox1->Height(), MainForm->Panel2->Height() - 76);
+
     EXPECT_TRUE(LogForm->Visible());
     EXPECT_EQ(LogForm->BoundsRect(), (ui::TRect{372, 10, 612, 380}));
     EXPECT_EQ(LogForm->LogText->Hint(), platform::ExeDir() + "PFlog.txt");
