@@ -10,6 +10,7 @@
 #include "ui/edit.h"
 #include "ui/form.h"
 #include "ui/list_box.h"
+#include "ui/main_menu.h"
 #include "ui/panel.h"
 #include "ui/radio_button.h"
 #include "ui/radio_group.h"
@@ -228,6 +229,36 @@ TEST_F(ControlsTest, GroupedSpeedButtonStaysDownUntilClickedAgain) {
   auto* plain = new TSpeedButton(&form);
   plain->SetDown(true);
   EXPECT_FALSE(plain->Down()) << "without a group a button never stays down";
+}
+
+TEST_F(ControlsTest, MenuShortcutsUseTheStoredValuesAndSkipDisabledItems) {
+  EXPECT_EQ(ShortCut('A', ssCtrl), 16449);
+  EXPECT_EQ(ShortCut(VK_DELETE, 0), 46);
+  EXPECT_EQ(ShortCut(VK_DELETE, ssShift), 8238);
+  EXPECT_EQ(ShortCut(VK_DELETE, ssCtrl), 16430);
+
+  auto* menu = new TMainMenu(&form);
+  form.SetMenu(menu);
+  auto* file = new TMenuItem(&form);
+  auto* add = new TMenuItem(&form);
+  auto* line = new TMenuItem(&form);
+  menu->Items().Add(file);
+  file->Add(add);
+  file->Add(line);
+  line->SetCaption("-");
+  add->SetShortCut(ShortCut('A', ssCtrl));
+  int clicks = 0;
+  add->OnClick = [&](TObject*) { ++clicks; };
+
+  EXPECT_TRUE(line->IsLine());
+  EXPECT_TRUE(form.IsShortCut('A', ssCtrl));
+  EXPECT_FALSE(form.IsShortCut('A', 0));
+  add->SetEnabled(false);
+  EXPECT_FALSE(form.IsShortCut('A', ssCtrl));
+  EXPECT_EQ(clicks, 1);
+
+  delete menu;
+  EXPECT_EQ(form.Menu(), nullptr);
 }
 
 }  // namespace
