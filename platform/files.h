@@ -22,7 +22,8 @@ inline constexpr std::uint32_t faDirectory = 0x10;
 inline constexpr std::uint32_t faArchive = 0x20;
 inline constexpr std::uint32_t kInvalidAttributes = 0xFFFFFFFFu;
 
-// One entry of a folder enumeration: its name (no folder) and its attributes.
+// One entry of a folder enumeration: its name (no folder) and its attributes. A
+// character of the name that the code page cannot hold reads as "?".
 struct FindData {
   std::string name;
   std::uint32_t attributes = 0;
@@ -88,7 +89,8 @@ class ScopedFileService {
   FileService* previous_;
 };
 
-// The folder of the running executable, ending in a separator; tests set it.
+// The folder of the running executable, ending in a separator. Tests set another
+// (a separator is added when missing); an empty folder restores the executable's own.
 std::string ExeDir();
 void SetExeDir(const std::string& folder);
 

@@ -14,7 +14,8 @@ class TIniFile {
  public:
   explicit TIniFile(std::string path);
 
-  // The value, cut at 2,047 bytes; default_value when the key is missing.
+  // The value, cut at 2,047 bytes; default_value when the key is missing. A value
+  // in one pair of double quotes is read without them.
   std::string ReadString(const std::string& section, const std::string& key,
                          const std::string& default_value) const;
   // Decimal, or hexadecimal after "0x"/"0X" in a value of more than two characters;
@@ -34,6 +35,8 @@ class TIniFile {
   std::string path_;
   std::vector<std::string> lines_;
   std::string line_break_;
+  // False when the file exists but could not be read: a write would lose its lines.
+  bool loaded_ = true;
 };
 
 }  // namespace platform

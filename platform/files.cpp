@@ -1,0 +1,437 @@
+#include "platform/files.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <random>
+#include <utility>
+#include <vector>
+
+#include "platform/ansi.h"
+
+namespace platform {
+namespace {
+
+constexpr std::size_t kCopyChunk = std::size_t{1} << 20;
+
+// The OS (UTF-8) form of a code page 932 path, or false when the path must not
+// reach the OS: it holds a NUL byte, or "?" once converted. That "?" is either
+// the path's own (what a lossy conversion of a name leaves, and a character no
+// Windows name can hold) or stands for a byte sequence the code page does not
+// define; either way the path could name a different file than the one meant.
+bool OsPath(const std::string& path, std::string& os) {
+  if (path.empty() || path.find('\0') != std::string::npos) return false;
+  os = Cp932ToUtf8(path);
+  return os.find('?') == std::string::npos;
+}
+
+// Length of the UTF-8 character starting at text[0]: its lead byte's length when
+// the continuation bytes are there, else 1 (a stray byte is a character of its own).
+std::size_t Utf8CharLength(std::string_view text) {
+  const auto lead = static_cast<unsigned char>(text[0]);
+  const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+  if (length > text.size()) return 1;
+  for (std::size_t i = 1; i < length; ++i) {
+    if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) return 1;
+  }
+  return length;
+}
+
+// A name read from the OS, as code page 932. A character that does not come back
+// unchanged through the code page becomes "?": one it cannot hold, and one it maps
+// onto another (U+301C WAVE DASH reads back as U+FF5E), so that the name can never
+// address a different file than the one it was read from.
+std::string OsNameToCp932(std::string_view utf8) {
+  std::string cp932 = Utf8ToCp932(utf8);
+  if (Cp932ToUtf8(cp932) == utf8) return cp932;
+  cp932.clear();
+  for (std::size_t i = 0; i < utf8.size();) {
+    const std::string_view character = utf8.substr(i, Utf8CharLength(utf8.substr(i)));
+    const std::string converted = Utf8ToCp932(character);
+    cp932 += Cp932ToUtf8(converted) == character ? converted : "?";
+    i += character.size();
+  }
+  return cp932;
+}
+
+// The last component of a path, trailing separators ignored.
+std::string_view BaseName(std::string_view path) {
+  while (path.size() > 1 && path.back() == '/') path.remove_suffix(1);
+  const std::size_t slash = path.rfind('/');
+  return slash == std::string_view::npos ? path : path.substr(slash + 1);
+}
+
+bool IsHiddenName(std::string_view name) {
+  return name.size() > 0 && name[0] == '.' && name != "." && name != "..";
+}
+
+std::uint32_t AttributesOf(const struct stat& status, std::string_view name) {
+  std::uint32_t attributes = S_ISDIR(status.st_mode)   ? faDirectory
+                             : S_ISREG(status.st_mode) ? faArchive
+                                                       : faSysFile;
+  if ((status.st_mode & S_IWUSR) == 0) attributes |= faReadOnly;
+  if (IsHiddenName(name)) attributes |= faHidden;
+  return attributes;
+}
+
+bool IsWritableRegular(const struct stat& status) {
+  return S_ISREG(status.st_mode) && (status.st_mode & S_IWUSR) != 0;
+}
+
+// The file that a write to os replaces: the target of a symbolic link, the path
+// itself otherwise. exists is false for a path that names nothing yet. Fails for a
+// broken link and for an existing target that is not a writable regular file
+// (a read-only file is refused, as Windows refuses it).
+bool ResolveWriteTarget(const std::string& os, std::string& target, struct stat& status,
+                        bool& exists) {
+  struct stat link_status;
+  if (lstat(os.c_str(), &link_status) != 0) {
+    target = os;
+    exists = false;
+    return errno == ENOENT;
+  }
+  exists = true;
+  if (!S_ISLNK(link_status.st_mode)) {
+    target = os;
+    status = link_status;
+    return IsWritableRegular(status);
+  }
+  char* resolved = realpath(os.c_str(), nullptr);
+  if (resolved == nullptr) return false;
+  target = resolved;
+  std::free(resolved);
+  return stat(target.c_str(), &status) == 0 && IsWritableRegular(status);
+}
+
+// Creates a new, empty file with an unused name in the folder of target, so that
+// a rename can later put it in target's place.
+int CreateTempBeside(const std::string& target, mode_t mode, std::string& temp) {
+  static std::mt19937_64 random{std::random_device{}()};
+  const std::size_t slash = target.rfind('/');
+  const std::string folder = slash == std::string::npos ? "" : target.substr(0, slash + 1);
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    static constexpr char kDigits[] = "0123456789abcdef";
+    std::string suffix;
+    for (std::uint64_t bits = random(); suffix.size() < 12; bits >>= 4) {
+      suffix += kDigits[bits & 15];
+    }
+    temp = folder + ".plyfix-" + suffix;
+    const int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
+}
+
+bool WriteAll(int fd, const char* data, std::size_t size) {
+  while (size > 0) {
+    const ssize_t written = write(fd, data, size);
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    data += written;
+    size -= static_cast<std::size_t>(written);
+  }
+  return true;
+}
+
+bool PwriteAll(int fd, std::string_view content) {
+  off_t offset = 0;
+  while (static_cast<std::size_t>(offset) < content.size()) {
+    const ssize_t written = pwrite(fd, content.data() + offset,
+                                   content.size() - static_cast<std::size_t>(offset), offset);
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    offset += written;
+  }
+  return true;
+}
+
+// Reads fd to its end; expected is the size fstat reported, a hint only, since
+// the file may grow or shrink while it is read.
+bool ReadAll(int fd, std::size_t expected, std::string& content) {
+  std::string data(expected + 1, '\0');
+  std::size_t used = 0;
+  for (;;) {
+    if (used == data.size()) data.resize(data.size() * 2);
+    const ssize_t got = read(fd, data.data() + used, data.size() - used);
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    if (got == 0) break;
+    used += static_cast<std::size_t>(got);
+  }
+  data.resize(used);
+  content = std::move(data);
+  return true;
+}
+
+// Finishes a temporary file: closes it and renames it over target, or removes it
+// when anything before went wrong.
+bool CommitTemp(int fd, bool ok, const std::string& temp, const std::string& target) {
+  ok = close(fd) == 0 && ok;
+  ok = ok && rename(temp.c_str(), target.c_str()) == 0;
+  if (!ok) unlink(temp.c_str());
+  return ok;
+}
+
+// Replaces target by a new file holding content, written beside it and renamed
+// over it, so that the old content stays whole until the new one is complete.
+// original is the replaced file's status, null for a new file (which gets
+// 0666 less the umask). No fsync: a rename that replaces a file is ordered after
+// its data on ext4, and a sync per file would make a run over many files far
+// slower than an ordinary in-place editor.
+bool ReplaceByRename(const std::string& target, std::string_view content,
+                     const struct stat* original) {
+  std::string temp;
+  const int fd = CreateTempBeside(target, original != nullptr ? 0600 : 0666, temp);
+  if (fd < 0) return false;
+  bool ok = true;
+  if (original != nullptr) {
+    if (fchown(fd, original->st_uid, original->st_gid) != 0) {
+      // Only a privileged process may give a file to another owner; the new file
+      // then stays the process's own, with the original's permission bits.
+    }
+    ok = fchmod(fd, original->st_mode & 07777) == 0;
+  }
+  ok = ok && WriteAll(fd, content.data(), content.size());
+  return CommitTemp(fd, ok, temp, target);
+}
+
+// Rewrites a file that has several hard links in place, so that every name goes
+// on seeing the same file; a rename would split the links apart. This is not
+// crash-atomic: a crash or an I/O error during the write leaves a mix of old and
+// new bytes. The new size is reserved first, so the common failures (disk full,
+// file size limit) surface before a byte of the old content changes.
+bool WriteInPlace(const std::string& target, std::string_view content) {
+  const int fd = open(target.c_str(), O_WRONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  const auto size = static_cast<off_t>(content.size());
+  bool ok = size == 0 || posix_fallocate(fd, 0, size) == 0;
+  ok = ok && PwriteAll(fd, content) && ftruncate(fd, size) == 0;
+  return close(fd) == 0 && ok;
+}
+
+// An enumeration over an open directory stream.
+class DirectorySearch : public FolderSearch {
+ public:
+  explicit DirectorySearch(DIR* directory) : directory_(directory) {}
+  ~DirectorySearch() override {
+    if (directory_ != nullptr) closedir(directory_);
+  }
+
+  bool Next(FindData& entry) override {
+    if (directory_ == nullptr) return false;
+    const dirent* found = readdir(directory_);
+    if (found == nullptr) return false;
+    entry.name = OsNameToCp932(found->d_name);
+    // Attributes follow symbolic links; an entry that cannot be queried (a broken
+    // link) counts as a system entry, so it is never taken for a file to write.
+    struct stat status;
+    entry.attributes = fstatat(dirfd(directory_), found->d_name, &status, 0) == 0
+                           ? AttributesOf(status, found->d_name)
+                           : faSysFile | (IsHiddenName(found->d_name) ? faHidden : 0);
+    return true;
+  }
+
+  bool Close() override {
+    DIR* directory = std::exchange(directory_, nullptr);
+    return directory != nullptr && closedir(directory) == 0;
+  }
+
+ private:
+  DIR* directory_;
+};
+
+FileService* installed_service = nullptr;
+
+std::string& ExeDirOverride() {
+  static std::string folder;
+  return folder;
+}
+
+std::string ReadExeDir() {
+  std::vector<char> buffer(256);
+  for (;;) {
+    const ssize_t length = readlink("/proc/self/exe", buffer.data(), buffer.size());
+    if (length < 0) return "./";
+    if (static_cast<std::size_t>(length) < buffer.size()) {
+      const std::string exe(buffer.data(), static_cast<std::size_t>(length));
+      return OsNameToCp932(exe.substr(0, exe.rfind('/') + 1));
+    }
+    buffer.resize(buffer.size() * 2);
+  }
+}
+
+}  // namespace
+
+std::uint32_t FileService::GetAttributes(const std::string& path) {
+  std::string os;
+  struct stat status;
+  if (!OsPath(path, os) || stat(os.c_str(), &status) != 0) return kInvalidAttributes;
+  return AttributesOf(status, BaseName(os));
+}
+
+bool FileService::SetAttributes(const std::string& path, std::uint32_t attributes) {
+  std::string os;
+  struct stat status;
+  if (!OsPath(path, os) || stat(os.c_str(), &status) != 0) return false;
+  const mode_t mode =
+      (attributes & faReadOnly) != 0 ? status.st_mode & ~mode_t{0222} : status.st_mode | S_IWUSR;
+  return chmod(os.c_str(), mode & 07777) == 0;
+}
+
+bool FileService::FileExists(const std::string& path) {
+  std::string os;
+  struct stat status;
+  return OsPath(path, os) && stat(os.c_str(), &status) == 0 && !S_ISDIR(status.st_mode);
+}
+
+bool FileService::DirectoryExists(const std::string& path) {
+  std::string os;
+  struct stat status;
+  return OsPath(path, os) && stat(os.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
+bool FileService::ReadFile(const std::string& path, std::string& content) {
+  std::string os;
+  struct stat status;
+  // The type is checked before opening (opening a device can have effects of its
+  // own) and again on the open file, in case the name was replaced in between.
+  if (!OsPath(path, os) || stat(os.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) {
+    return false;
+  }
+  const int fd = open(os.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return false;
+  const bool ok = fstat(fd, &status) == 0 && S_ISREG(status.st_mode) &&
+                  ReadAll(fd, static_cast<std::size_t>(status.st_size), content);
+  close(fd);
+  return ok;
+}
+
+bool FileService::WriteFile(const std::string& path, std::string_view content) {
+  std::string os;
+  std::string target;
+  struct stat status;
+  bool exists = false;
+  if (!OsPath(path, os) || !ResolveWriteTarget(os, target, status, exists)) return false;
+  if (exists && status.st_nlink > 1) return WriteInPlace(target, content);
+  return ReplaceByRename(target, content, exists ? &status : nullptr);
+}
+
+bool FileService::CopyFile(const std::string& from, const std::string& to) {
+  std::string os_from;
+  std::string os_to;
+  std::string target;
+  struct stat source_status;
+  struct stat target_status;
+  bool exists = false;
+  if (!OsPath(from, os_from) || !OsPath(to, os_to) || stat(os_from.c_str(), &source_status) != 0 ||
+      !S_ISREG(source_status.st_mode) ||
+      !ResolveWriteTarget(os_to, target, target_status, exists)) {
+    return false;
+  }
+  const int in = open(os_from.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (in < 0) return false;
+  std::string temp;
+  const int out = fstat(in, &source_status) == 0 && S_ISREG(source_status.st_mode)
+                      ? CreateTempBeside(target, 0600, temp)
+                      : -1;
+  if (out < 0) {
+    close(in);
+    return false;
+  }
+  const auto buffer = std::make_unique_for_overwrite<char[]>(kCopyChunk);
+  bool ok = true;
+  for (;;) {
+    const ssize_t got = read(in, buffer.get(), kCopyChunk);
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) {
+      ok = got == 0;
+      break;
+    }
+    if (!WriteAll(out, buffer.get(), static_cast<std::size_t>(got))) {
+      ok = false;
+      break;
+    }
+  }
+  close(in);
+  ok = ok && fchmod(out, source_status.st_mode & 07777) == 0;
+  return CommitTemp(out, ok, temp, target);
+}
+
+bool FileService::DeleteFile(const std::string& path) {
+  std::string os;
+  struct stat status;
+  if (!OsPath(path, os)) return false;
+  // Attributes follow links, as GetAttributes does; a broken link is deleted.
+  if (stat(os.c_str(), &status) == 0 &&
+      (S_ISDIR(status.st_mode) || (status.st_mode & S_IWUSR) == 0)) {
+    return false;
+  }
+  return unlink(os.c_str()) == 0;
+}
+
+std::string FileService::GetCurrentDir() {
+  std::vector<char> buffer(256);
+  while (getcwd(buffer.data(), buffer.size()) == nullptr) {
+    if (errno != ERANGE) return "";
+    buffer.resize(buffer.size() * 2);
+  }
+  return OsNameToCp932(buffer.data());
+}
+
+bool FileService::SetCurrentDir(const std::string& path) {
+  std::string os;
+  return OsPath(path, os) && chdir(os.c_str()) == 0;
+}
+
+std::unique_ptr<FolderSearch> FileService::FindFirst(const std::string& folder, FindData& entry) {
+  std::string os;
+  if (!OsPath(folder, os)) return nullptr;
+  DIR* directory = opendir(os.c_str());
+  if (directory == nullptr) return nullptr;
+  auto search = std::make_unique<DirectorySearch>(directory);
+  if (!search->Next(entry)) return nullptr;
+  return search;
+}
+
+FileService& Files() {
+  static FileService real;
+  return installed_service != nullptr ? *installed_service : real;
+}
+
+ScopedFileService::ScopedFileService(FileService& service) : previous_(installed_service) {
+  installed_service = &service;
+}
+
+ScopedFileService::~ScopedFileService() {
+  installed_service = previous_;
+}
+
+std::string ExeDir() {
+  if (!ExeDirOverride().empty()) return ExeDirOverride();
+  static const std::string own = ReadExeDir();
+  return own;
+}
+
+void SetExeDir(const std::string& folder) {
+  ExeDirOverride() = folder.empty() || folder.back() == '/' ? folder : folder + '/';
+}
+
+std::string WindowsDirectory() {
+  return "/usr";
+}
+
+std::string SystemDirectory() {
+  return "/etc";
+}
+
+}  // namespace platform
