@@ -10,10 +10,13 @@
 #include "ui/edit.h"
 #include "ui/form.h"
 #include "ui/list_box.h"
+#include "ui/main_menu.h"
+#include "ui/page_control.h"
 #include "ui/panel.h"
 #include "ui/radio_button.h"
 #include "ui/radio_group.h"
 #include "ui/speed_button.h"
+#include "ui/tab_sheet.h"
 #include "ui/up_down.h"
 
 namespace ui {
@@ -228,6 +231,62 @@ TEST_F(ControlsTest, GroupedSpeedButtonStaysDownUntilClickedAgain) {
   auto* plain = new TSpeedButton(&form);
   plain->SetDown(true);
   EXPECT_FALSE(plain->Down()) << "without a group a button never stays down";
+}
+
+TEST_F(ControlsTest, PageControlShowsOnePageAndFiresOnChangeForTheUserOnly) {
+  auto* pages = new TPageControl(&form);
+  pages->SetParent(&form);
+  pages->SetBounds(0, 0, 322, 250);
+  auto* general = new TTabSheet(&form);
+  auto* files = new TTabSheet(&form);
+  general->SetPageControl(pages);
+  files->SetPageControl(pages);
+  int changes = 0;
+  pages->OnChange = [&](TObject*) { ++changes; };
+
+  EXPECT_EQ(pages->ActivePage(), general) << "the first page is shown at first";
+  EXPECT_EQ(files->PageIndex(), 1);
+  EXPECT_EQ(files->BoundsRect(), pages->ClientRect());
+  pages->SetActivePage(files);
+  EXPECT_TRUE(files->Visible());
+  EXPECT_FALSE(general->Visible());
+  pages->SelectPage(0);
+  EXPECT_EQ(pages->ActivePageIndex(), 0);
+  EXPECT_EQ(changes, 1);
+
+  delete general;
+  EXPECT_EQ(pages->PageCount(), 1);
+  EXPECT_EQ(pages->ActivePage(), files);
+}
+
+TEST_F(ControlsTest, MenuShortcutsUseTheStoredValuesAndSkipDisabledItems) {
+  EXPECT_EQ(ShortCut('A', ssCtrl), 16449);
+  EXPECT_EQ(ShortCut(VK_DELETE, 0), 46);
+  EXPECT_EQ(ShortCut(VK_DELETE, ssShift), 8238);
+  EXPECT_EQ(ShortCut(VK_DELETE, ssCtrl), 16430);
+
+  auto* menu = new TMainMenu(&form);
+  form.SetMenu(menu);
+  auto* file = new TMenuItem(&form);
+  auto* add = new TMenuItem(&form);
+  auto* line = new TMenuItem(&form);
+  menu->Items().Add(file);
+  file->Add(add);
+  file->Add(line);
+  line->SetCaption("-");
+  add->SetShortCut(ShortCut('A', ssCtrl));
+  int clicks = 0;
+  add->OnClick = [&](TObject*) { ++clicks; };
+
+  EXPECT_TRUE(line->IsLine());
+  EXPECT_TRUE(form.IsShortCut('A', ssCtrl));
+  EXPECT_FALSE(form.IsShortCut('A', 0));
+  add->SetEnabled(false);
+  EXPECT_FALSE(form.IsShortCut('A', ssCtrl));
+  EXPECT_EQ(clicks, 1);
+
+  delete menu;
+  EXPECT_EQ(form.Menu(), nullptr);
 }
 
 }  // namespace
