@@ -30,7 +30,7 @@ using Kind = ui::ScriptedBackend::Entry::Kind;
 
 class RunTest : public testing::Test {
  protected:
-  RunTest() : scoped_backend_(backend_) {
+  RunTest() : scoped_backend_(backend_), previous_folder_(std::filesystem::current_path()) {
     platform::SetExeDir(exe_.Path());
     platform::SetClock([] { return platform::EncodeDateTime(2000, 12, 24, 13, 5, 9); });
     ui::Application().SetTitle("Plyfix");
@@ -41,6 +41,7 @@ class RunTest : public testing::Test {
     backend_.ClearTranscript();
   }
   ~RunTest() override {
+    std::filesystem::current_path(previous_folder_);  // backups change into their folder
     ui::Application().Reset();
     MainForm = nullptr;
     LogForm = nullptr;
@@ -89,6 +90,7 @@ class RunTest : public testing::Test {
 
   ui::ScriptedBackend backend_;
   ui::ScopedBackend scoped_backend_;
+  std::filesystem::path previous_folder_;
   platform_test::TempFolder exe_;
   platform_test::TempFolder site_;
 };
