@@ -153,6 +153,10 @@ class TMainForm : public ui::TForm {
   void SaveLogFile();
 
   // Conversion run.
+  void OpenRunLogBlock();
+  void RunAdd();
+  void RunReplace(bool delete_run);
+  void FinishRun(const std::string& summary);
   void AddLogLine(const std::string& text);
   void UpdateInputHistory();
   void LoadWorkLines(const std::string& path);

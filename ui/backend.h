@@ -20,7 +20,8 @@ class Backend {
 
   // Shows a message box with the buttons and icon of flags; returns IDOK, IDYES, …
   virtual int MessageBox(const std::string& text, const std::string& caption, unsigned flags) = 0;
-  // A form became visible, or hidden (the model has fired nothing yet; OnShow follows).
+  // A form became visible (its OnShow has run), or hidden. A renderer builds the
+  // form's peers when it first sees the form here or in ShowModal.
   virtual void ShowForm(TForm& form) = 0;
   virtual void HideForm(TForm& form) = 0;
   // Runs a modal loop for form, already marked visible and modal, until

@@ -15,12 +15,13 @@ TComponent::TComponent(TComponent* owner) : owner_(owner) {
 TComponent::~TComponent() {
   destroying_ = true;
   DetachPeerForDestruction();
-  for (TComponent* other : free_notifies_) {
+  while (!free_notifies_.empty()) {
+    TComponent* other = free_notifies_.back();
+    free_notifies_.pop_back();
     auto& theirs = other->free_notifies_;
     theirs.erase(std::remove(theirs.begin(), theirs.end(), this), theirs.end());
     other->Notification(this);
   }
-  free_notifies_.clear();
   while (!components_.empty()) delete components_.back();
   if (owner_ != nullptr) owner_->RemoveComponent(this);
 }

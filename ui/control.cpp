@@ -24,11 +24,9 @@ TControl::TControl(TComponent* owner) : TComponent(owner) {
 TControl::~TControl() {
   DetachPeerForDestruction();
   if (parent_ == nullptr) return;
-  bool form_alive = true;
-  for (const TControl* c = parent_; c != nullptr; c = c->parent_) {
-    if (c->Destroying()) form_alive = false;
-  }
-  if (form_alive) {
+  const TControl* top = parent_;
+  while (top->parent_ != nullptr) top = top->parent_;
+  if (!top->Destroying()) {
     TForm* form = ParentForm();
     if (form != nullptr && form->ActiveControl() == this) form->SetActiveControl(nullptr);
   }

@@ -1,6 +1,5 @@
 #include "ui/dispatch.h"
 
-#include "platform/ansi.h"
 #include "platform/errors.h"
 #include "ui/application.h"
 
@@ -15,13 +14,8 @@ void Dispatch(const std::function<void()>& handler) {
 }
 
 std::string ErrorDisplayText(const std::string& message) {
-  if (message.empty()) return message;
-  std::size_t last = 0;
-  for (std::size_t i = 0; i < message.size();) {
-    last = i;
-    i += platform::IsLeadByte(static_cast<unsigned char>(message[i])) ? 2 : 1;
-  }
-  if (static_cast<unsigned char>(message[last]) > '.') return message + ".";
+  // Both bytes of a double-byte character lie above ".", so the last byte decides.
+  if (!message.empty() && static_cast<unsigned char>(message.back()) > '.') return message + ".";
   return message;
 }
 

@@ -52,6 +52,10 @@ class GapBuffer {
   }
 
   void MoveGap(std::size_t index) {
+    if (GapLength() == 0) {  // nothing to move; moving would assign elements to themselves
+      gap_begin_ = gap_end_ = index;
+      return;
+    }
     if (index < gap_begin_) {
       std::size_t n = gap_begin_ - index;
       std::move_backward(store_.begin() + index, store_.begin() + gap_begin_,
