@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QScreen>
 #include <QTimer>
-#include <QWindow>
 
 #include "qt/renderer.h"
 #include "qt/text.h"
@@ -146,10 +145,6 @@ void FormPeer::ApplyFocus() {
 void FormPeer::Show(bool modal) {
   FormWindow& window = *Window();
   window.setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
-  if (QWidget* active = QApplication::activeWindow(); modal && active != nullptr) {
-    window.winId();
-    window.windowHandle()->setTransientParent(active->windowHandle());
-  }
   if (!placed_) Place();
   window.show();
   window.raise();

@@ -50,8 +50,11 @@ InputRouter::~InputRouter() {
 bool InputRouter::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::KeyPress || resending_) return false;
   auto* widget = qobject_cast<QWidget*>(watched);
-  // A key travels up from the focused widget; it is routed once, where it starts.
+  // A key travels up from the focused widget; it is routed once, where it starts,
+  // and never into a window that a modal one blocks.
   if (widget == nullptr || widget != QApplication::focusWidget()) return false;
+  const QWidget* modal = QApplication::activeModalWidget();
+  if (modal != nullptr && widget->window() != modal) return false;
   return RouteKey(*widget, static_cast<QKeyEvent&>(*event));
 }
 
