@@ -108,10 +108,6 @@ void QtBackend::Terminate() {
   if (running_) QApplication::quit();
 }
 
-QWidget* QtBackend::Window(ui::TForm& form) {
-  return renderer_.Render(form).Window();
-}
-
 QWidget* QtBackend::DialogParent() const {
   if (QWidget* modal = QApplication::activeModalWidget()) return modal;
   if (QWidget* active = QApplication::activeWindow()) return active;

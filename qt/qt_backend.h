@@ -38,9 +38,6 @@ class QtBackend : public ui::Backend {
   void Run(ui::TForm& main_form) override;
   void Terminate() override;
 
-  // The window of a form, rendered on first use.
-  QWidget* Window(ui::TForm& form);
-
  private:
   // The window a dialog belongs to: the modal one, else the active one, else the main form's.
   QWidget* DialogParent() const;

@@ -22,8 +22,6 @@ class RadioGroupPeer : public WidgetPeer {
   void ItemChanged(int index) override;
   void ItemsReset() override;
 
-  QRadioButton* Button(int index) const { return buttons_[index]; }
-
  private:
   ui::TRadioGroup* Group() const { return static_cast<ui::TRadioGroup*>(Control()); }
   void MakeButtons();

@@ -28,6 +28,7 @@
 #include "log/Pflog.h"
 #include "platform/ansi.h"
 #include "platform/files.h"
+#include "qt/file_dialogs.h"
 #include "qt/qt_backend.h"
 #include "qt/text.h"
 #include "qt/up_down_peer.h"
@@ -228,6 +229,22 @@ class QtSmokeTest : public QObject {
     const bool escapable = buttons.contains(QMessageBox::Cancel) || buttons.size() == 1;
     QCOMPARE(result, escapable ? (buttons.contains(QMessageBox::Cancel) ? ui::IDCANCEL : ui::IDOK)
                                : answer);
+  }
+
+  void openDialogFiltersInQtForm_data() {
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("all files") << Utf8(u8"すべてのファイル(*.*)|*.*")
+                               << QStringList{Utf8(u8"すべてのファイル(*.*) (*)")};
+    QTest::newRow("two entries, several patterns")
+        << Utf8(u8"キューファイル(*.pfc)|*.pfc|ページ|*.htm;*.html")
+        << QStringList{Utf8(u8"キューファイル(*.pfc) (*.pfc)"), Utf8(u8"ページ (*.htm *.html)")};
+  }
+
+  void openDialogFiltersInQtForm() {
+    QFETCH(QString, filter);
+    QFETCH(QStringList, expected);
+    QCOMPARE(qtui::QtNameFilters(filter), expected);
   }
 
   void largeListIsModelBacked() {
