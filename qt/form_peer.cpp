@@ -146,8 +146,10 @@ void FormPeer::Show(bool modal) {
   FormWindow& window = *Window();
   window.setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
   if (!placed_) Place();
+  const bool shown = window.isVisible();
   window.show();
-  window.raise();
+  // A window shown again comes to the front; a new one is there already.
+  if (shown) window.raise();
   window.activateWindow();
   ApplyFocus();
 }

@@ -155,8 +155,39 @@ class QtSmokeTest : public QObject {
              Utf8(u8"元の文字列"));
     MainForm->Label2->Show();
     QVERIFY(RenderedWidget(*MainForm->Label2)->isVisible());
+    QCOMPARE(RenderedWidget(*MainForm->Button1)->toolTip(),
+             Utf8(u8"上記の設定で一括変換を開始します"));
     MainForm->CheckBox1->SetChecked(false);
     QVERIFY(!qobject_cast<QAbstractButton*>(RenderedWidget(*MainForm->CheckBox1))->isChecked());
+  }
+
+  // A label in a form built here: colour, underline and cursor show; a click
+  // reaches the model as MouseDown, Click, MouseUp.
+  void labelMouseReachesModel() {
+    auto* form = ui::Application().CreateForm<ui::TForm>();
+    auto* label = new ui::TLabel(form);
+    label->SetParent(form);
+    label->SetBounds(8, 8, 120, 14);
+    label->SetCaption("https://example.com");
+    label->Font().SetColor(ui::clBlue);
+    label->Font().SetUnderline(true);
+    label->SetCursor(ui::crHandPoint);
+    std::vector<std::string> events;
+    label->OnMouseDown = [&](ui::TObject*, ui::TMouseButton, ui::TShiftState, int, int) {
+      events.push_back("down");
+    };
+    label->OnClick = [&](ui::TObject*) { events.push_back("click"); };
+    label->OnMouseUp = [&](ui::TObject*, ui::TMouseButton, ui::TShiftState, int, int) {
+      events.push_back("up");
+    };
+    form->Show();
+    QWidget* widget = RenderedWidget(*label);
+    QVERIFY(widget != nullptr && widget->isVisible());
+    QCOMPARE(widget->palette().color(QPalette::WindowText), QColor(Qt::blue));
+    QVERIFY(widget->font().underline());
+    QCOMPARE(widget->cursor().shape(), Qt::PointingHandCursor);
+    QTest::mouseClick(widget, Qt::LeftButton);
+    QCOMPARE(events, (std::vector<std::string>{"down", "click", "up"}));
   }
 
   void upDownArrowsStepWithinRange() {
