@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTabBar>
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
@@ -188,6 +189,48 @@ class QtSmokeTest : public QObject {
     QCOMPARE(widget->cursor().shape(), Qt::PointingHandCursor);
     QTest::mouseClick(widget, Qt::LeftButton);
     QCOMPARE(events, (std::vector<std::string>{"down", "click", "up"}));
+  }
+
+  // Resizing the window by hand changes the model's bounds, and the docked
+  // controls follow; the model's constraints limit the window.
+  void userResizeFlowsIntoModel() {
+    ShowMainWindow();
+    QWidget* window = RenderedWidget(*MainForm);
+    const int width = MainForm->Width();
+    window->resize(window->width() + 50, window->height());
+    QTRY_COMPARE(MainForm->Width(), width + 50);
+    QCOMPARE(RenderedWidget(*MainForm->Panel2)->x(), MainForm->ClientWidth() - 170);
+    const ui::FrameMetrics frame = ui::FrameExtent(MainForm->BorderStyle(), true);
+    QCOMPARE(window->minimumWidth(), MainForm->Constraints().MinWidth - 2 * frame.border);
+  }
+
+  // Tabs of a page control in a form built here: a click on a tab selects the
+  // page in the model, which shows only that page.
+  void pageControlTabsSelectPages() {
+    auto* form = ui::Application().CreateForm<ui::TForm>();
+    form->SetBounds(0, 0, 300, 200);
+    auto* pages = new ui::TPageControl(form);
+    pages->SetParent(form);
+    pages->SetAlign(ui::alClient);
+    int changes = 0;
+    pages->OnChange = [&](ui::TObject*) { ++changes; };
+    for (const char8_t* caption : {u8"一般設定", u8"ファイルの取り扱い"}) {
+      auto* sheet = new ui::TTabSheet(form);
+      sheet->SetCaption(platform::Utf8ToCp932(reinterpret_cast<const char*>(caption)));
+      sheet->SetPageControl(pages);
+    }
+    form->Show();
+    auto* bar = RenderedWidget(*pages)->findChild<QTabBar*>();
+    QVERIFY(bar != nullptr);
+    QCOMPARE(bar->count(), 2);
+    QCOMPARE(bar->tabText(1), Utf8(u8"ファイルの取り扱い"));
+    QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->tabRect(1).center());
+    QCOMPARE(pages->ActivePageIndex(), 1);
+    QCOMPARE(changes, 1);
+    QVERIFY(RenderedWidget(*pages->Pages(1))->isVisible());
+    QVERIFY(!RenderedWidget(*pages->Pages(0))->isVisible());
+    pages->SetActivePageIndex(0);
+    QCOMPARE(bar->currentIndex(), 0);
   }
 
   void upDownArrowsStepWithinRange() {
