@@ -203,6 +203,24 @@ TEST(FileServiceTest, CopyFileIsByteExactAndCarriesReadOnly) {
   EXPECT_EQ(EntriesOf(folder.Path()), (std::set<std::string>{"big", "copy", "ro", "ro.bak"}));
 }
 
+TEST(FileServiceTest, FailedCopyLeavesNoPartOfItself) {
+  TempFolder folder;
+  FileService files;
+  Spill(folder.Path("big"), std::string(64 * 1024, 'b'));
+  Spill(folder.Path("old.bak"), "old backup");
+  bool copied_new;
+  bool copied_over;
+  {
+    FileSizeLimit limit(4096);
+    copied_new = files.CopyFile(folder.Path("big"), folder.Path("new.bak"));
+    copied_over = files.CopyFile(folder.Path("big"), folder.Path("old.bak"));
+  }
+  EXPECT_FALSE(copied_new);
+  EXPECT_FALSE(copied_over);
+  EXPECT_EQ(Slurp(folder.Path("old.bak")), "old backup");
+  EXPECT_EQ(EntriesOf(folder.Path()), (std::set<std::string>{"big", "old.bak"}));
+}
+
 TEST(FileServiceTest, DeleteFileRefusesReadOnlyFilesAndFolders) {
   TempFolder folder;
   FileService files;
