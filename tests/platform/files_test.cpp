@@ -11,11 +11,13 @@
 #include <set>
 
 #include "platform/ansi.h"
+#include "tests/platform/file_size_limit.h"
 #include "tests/platform/temp_folder.h"
 
 namespace platform {
 namespace {
 
+using platform_test::FileSizeLimit;
 using platform_test::Slurp;
 using platform_test::Spill;
 using platform_test::TempFolder;
@@ -33,26 +35,6 @@ std::set<std::string> EntriesOf(const std::string& folder) {
   }
   return names;
 }
-
-// Lowers the file size limit for the lifetime of the object, with SIGXFSZ ignored
-// so that a write past the limit fails with EFBIG instead of ending the process.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &saved_);
-    previous_handler_ = signal(SIGXFSZ, SIG_IGN);
-    const rlimit lowered{bytes, saved_.rlim_max};
-    setrlimit(RLIMIT_FSIZE, &lowered);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &saved_);
-    signal(SIGXFSZ, previous_handler_);
-  }
-
- private:
-  rlimit saved_{};
-  sighandler_t previous_handler_;
-};
 
 TEST(FileServiceTest, AttributesMapPosixTypesAndModes) {
   TempFolder folder;
