@@ -30,18 +30,40 @@ AddDecision DecideAdd(const std::vector<std::string>& lines, std::string_view te
 
 namespace {
 
-// Advances a character-start cursor until it reaches or passes `target`.
-std::size_t AdvanceToBoundary(std::string_view text, std::size_t cursor, std::size_t target) {
-  while (cursor < target) {
-    cursor += platform::IsLeadByte(static_cast<unsigned char>(text[cursor])) ? 2 : 1;
+// Whether position `at` of text starts a character, given that `known` (<= at)
+// does. A byte outside the lead ranges always ends a character, so only the run
+// of lead-range bytes right before `at` matters: those pair up from its start,
+// and an odd one out pairs with text[at] when that can be a trail byte.
+bool StartsCharacter(std::string_view text, std::size_t known, std::size_t at) {
+  std::size_t run = 0;
+  while (at - run > known && platform::IsLeadByte(static_cast<unsigned char>(text[at - run - 1]))) {
+    ++run;
   }
-  return cursor;
+  return run % 2 == 0 || !platform::IsTrailByte(static_cast<unsigned char>(text[at]));
+}
+
+// Whether text, read alone, ends with a lead byte that has nothing to pair with.
+bool EndsWithLoneLeadByte(std::string_view text) {
+  std::size_t at = 0;
+  while (at < text.size()) {
+    const bool pair = platform::IsLeadByte(static_cast<unsigned char>(text[at])) &&
+                      at + 1 < text.size() &&
+                      platform::IsTrailByte(static_cast<unsigned char>(text[at + 1]));
+    if (!pair && at + 1 == text.size()) {
+      return platform::IsLeadByte(static_cast<unsigned char>(text[at]));
+    }
+    at += pair ? 2 : 1;
+  }
+  return false;
 }
 
 }  // namespace
 
 Replacer::Replacer(std::string_view search, std::string_view replacement, bool ignore_case)
-    : search_(search), replacement_(replacement), ignore_case_(ignore_case) {
+    : search_(search),
+      replacement_(replacement),
+      ignore_case_(ignore_case),
+      search_ends_with_lone_lead_(EndsWithLoneLeadByte(search)) {
   if (ignore_case_) platform::AnsiLowerBuff(search_.data(), search_.size());
 }
 
@@ -58,25 +80,24 @@ int Replacer::ReplaceInLine(std::string& line) {
 
   int count = 0;
   out_.clear();
-  std::size_t copied = 0;    // bytes of the line already moved to out_
-  std::size_t boundary = 0;  // a known character start at or before the next candidate
+  std::size_t copied = 0;  // bytes of the line already moved to out_
+  std::size_t known = 0;   // a position known to start a character, at or before found
   while (found != std::string_view::npos) {
-    boundary = AdvanceToBoundary(haystack, boundary, found);
-    if (boundary != found) {  // starts on a trail byte
-      found = haystack.find(search_, boundary);
-      continue;
-    }
     const std::size_t end = found + search_.size();
-    const std::size_t after = AdvanceToBoundary(haystack, boundary, end);
-    if (after != end) {  // ends inside a character
-      boundary += platform::IsLeadByte(static_cast<unsigned char>(haystack[boundary])) ? 2 : 1;
-      found = haystack.find(search_, boundary);
+    const bool starts = StartsCharacter(haystack, known, found);
+    // A search string ending in a lone lead byte would take the first byte of a
+    // pair; anywhere else a match that starts a character also ends one.
+    const bool ends = !search_ends_with_lone_lead_ || end == haystack.size() ||
+                      !platform::IsTrailByte(static_cast<unsigned char>(haystack[end]));
+    if (!starts || !ends) {
+      known = starts ? found : found + 1;
+      found = haystack.find(search_, found + 1);
       continue;
     }
     out_.append(line, copied, found - copied);
     out_.append(replacement_);
     copied = end;
-    boundary = end;
+    known = end;
     ++count;
     found = haystack.find(search_, end);
   }

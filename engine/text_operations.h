@@ -44,6 +44,7 @@ class Replacer {
   std::string search_;  // lowered when ignoring case
   std::string replacement_;
   bool ignore_case_;
+  bool search_ends_with_lone_lead_;
   std::string lowered_;  // scratch: the lowered line
   std::string out_;      // scratch: the rebuilt line
 };

@@ -106,14 +106,6 @@ std::size_t SkipRejectedUtf8(const unsigned char* bytes, std::size_t length) {
 
 }  // namespace
 
-bool IsLeadByte(unsigned char byte) {
-  return kLeadBytes[byte];
-}
-
-bool IsTrailByte(unsigned char byte) {
-  return byte >= 0x40 && byte <= 0xFC && byte != 0x7F;
-}
-
 void AnsiLowerBuff(char* text, std::size_t length) {
   auto* byte = reinterpret_cast<unsigned char*>(text);
   auto* const end = byte + length;

@@ -9,9 +9,13 @@
 namespace platform {
 
 // True for a byte that starts a double-byte character: 0x81–0x9F and 0xE0–0xFC.
-bool IsLeadByte(unsigned char byte);
+inline bool IsLeadByte(unsigned char byte) {
+  return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
 // True for a byte that can end a double-byte character: 0x40–0x7E and 0x80–0xFC.
-bool IsTrailByte(unsigned char byte);
+inline bool IsTrailByte(unsigned char byte) {
+  return byte >= 0x40 && byte <= 0xFC && byte != 0x7F;
+}
 
 // Lowers a text in place, character by character: ASCII A–Z, full-width Latin,
 // Greek and Cyrillic capitals. A trail byte is never taken for a letter, and every

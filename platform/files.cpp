@@ -195,7 +195,8 @@ bool ReplaceByRename(const std::string& target, std::string_view content,
   if (fd < 0) return false;
   bool ok = true;
   if (original != nullptr) {
-    if (fchown(fd, original->st_uid, original->st_gid) != 0) {
+    if ((original->st_uid != geteuid() || original->st_gid != getegid()) &&
+        fchown(fd, original->st_uid, original->st_gid) != 0) {
       // Only a privileged process may give a file to another owner; the new file
       // then stays the process's own, with the original's permission bits.
     }
@@ -340,10 +341,20 @@ bool FileService::CopyFile(const std::string& from, const std::string& to) {
   }
   const int in = open(os_from.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (in < 0) return false;
-  std::string temp;
-  const int out = fstat(in, &source_status) == 0 && S_ISREG(source_status.st_mode)
-                      ? CreateTempBeside(target, 0600, temp)
-                      : -1;
+  // An existing target is replaced by a copy made beside it and renamed over it,
+  // so it stays whole until the copy is. A new target is made in its own place,
+  // which saves the rename (costly on a journalled file system, once per backup);
+  // a failed copy removes it again.
+  std::string written;
+  int out = -1;
+  if (fstat(in, &source_status) == 0 && S_ISREG(source_status.st_mode)) {
+    if (exists) {
+      out = CreateTempBeside(target, 0600, written);
+    } else {
+      written = target;
+      out = open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    }
+  }
   if (out < 0) {
     close(in);
     return false;
@@ -364,7 +375,10 @@ bool FileService::CopyFile(const std::string& from, const std::string& to) {
   }
   close(in);
   ok = ok && fchmod(out, source_status.st_mode & 07777) == 0;
-  return CommitTemp(out, ok, temp, target);
+  if (written != target) return CommitTemp(out, ok, written, target);
+  ok = close(out) == 0 && ok;
+  if (!ok) unlink(written.c_str());
+  return ok;
 }
 
 bool FileService::DeleteFile(const std::string& path) {

@@ -2,6 +2,7 @@
 
 #include "engine/backup_names.h"
 #include "tests/engine/run_fixture.h"
+#include "tests/platform/file_size_limit.h"
 
 namespace engine_test {
 namespace {
@@ -194,6 +195,21 @@ TEST_F(SafeWriteTest, FailedWriteEndsTheRunAndLeavesNoTemporaryCopy) {
   EXPECT_EQ(Slurp(b), "old");
   EXPECT_EQ(TemporaryCopies(), 0);
   EXPECT_EQ(backend_.CursorHistory().back(), ui::crDefault);
+}
+
+TEST_F(SafeWriteTest, FileSizeLimitLeavesTheFileWhole) {
+  const std::string a = Site("a.htm", "old " + std::string(3000, 'x'));
+  List({a});
+  main().Backup = false;
+  Operation(1, "x", "longer");
+  {
+    platform_test::FileSizeLimit limit(4096);
+    Start();
+  }
+  EXPECT_EQ(Messages(), (std::vector<std::string>{"Plyfix|" + u8"ファイル "_sj + a +
+                                                  u8" を作成できません."_sj}));
+  EXPECT_EQ(Slurp(a), "old " + std::string(3000, 'x'));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(site_.Path()), {}), 1);
 }
 
 TEST_F(SafeWriteTest, TakenTemporaryNameIsLeftAlone) {

@@ -26,9 +26,10 @@ TEST_P(ReplaceTest, ReplacesEveryOccurrenceOnCharacterBoundaries) {
   EXPECT_EQ(line, c.expected);
 }
 
-const std::string kHyo = u8"表"_sj;  // 0x95 0x5C: its trail byte is "\"
-const std::string kSo = u8"ソ"_sj;   // 0x83 0x5C
-const std::string kA = u8"ア"_sj;    // 0x83 0x41: its trail byte is "A"
+const std::string kHyo = u8"表"_sj;    // 0x95 0x5C: its trail byte is "\"
+const std::string kSo = u8"ソ"_sj;     // 0x83 0x5C
+const std::string kA = u8"ア"_sj;      // 0x83 0x41: its trail byte is "A"
+const std::string kNichi = u8"日"_sj;  // 0x93 0xFA: both bytes lie in the lead range
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, ReplaceTest,

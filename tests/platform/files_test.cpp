@@ -11,11 +11,13 @@
 #include <set>
 
 #include "platform/ansi.h"
+#include "tests/platform/file_size_limit.h"
 #include "tests/platform/temp_folder.h"
 
 namespace platform {
 namespace {
 
+using platform_test::FileSizeLimit;
 using platform_test::Slurp;
 using platform_test::Spill;
 using platform_test::TempFolder;
@@ -33,26 +35,6 @@ std::set<std::string> EntriesOf(const std::string& folder) {
   }
   return names;
 }
-
-// Lowers the file size limit for the lifetime of the object, with SIGXFSZ ignored
-// so that a write past the limit fails with EFBIG instead of ending the process.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &saved_);
-    previous_handler_ = signal(SIGXFSZ, SIG_IGN);
-    const rlimit lowered{bytes, saved_.rlim_max};
-    setrlimit(RLIMIT_FSIZE, &lowered);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &saved_);
-    signal(SIGXFSZ, previous_handler_);
-  }
-
- private:
-  rlimit saved_{};
-  sighandler_t previous_handler_;
-};
 
 TEST(FileServiceTest, AttributesMapPosixTypesAndModes) {
   TempFolder folder;
@@ -201,6 +183,24 @@ TEST(FileServiceTest, CopyFileIsByteExactAndCarriesReadOnly) {
   EXPECT_FALSE(files.CopyFile(folder.Path("big"), folder.Path("none/big")));
   EXPECT_FALSE(files.CopyFile(folder.Path("missing"), folder.Path("copy2")));
   EXPECT_EQ(EntriesOf(folder.Path()), (std::set<std::string>{"big", "copy", "ro", "ro.bak"}));
+}
+
+TEST(FileServiceTest, FailedCopyLeavesNoPartOfItself) {
+  TempFolder folder;
+  FileService files;
+  Spill(folder.Path("big"), std::string(64 * 1024, 'b'));
+  Spill(folder.Path("old.bak"), "old backup");
+  bool copied_new;
+  bool copied_over;
+  {
+    FileSizeLimit limit(4096);
+    copied_new = files.CopyFile(folder.Path("big"), folder.Path("new.bak"));
+    copied_over = files.CopyFile(folder.Path("big"), folder.Path("old.bak"));
+  }
+  EXPECT_FALSE(copied_new);
+  EXPECT_FALSE(copied_over);
+  EXPECT_EQ(Slurp(folder.Path("old.bak")), "old backup");
+  EXPECT_EQ(EntriesOf(folder.Path()), (std::set<std::string>{"big", "old.bak"}));
 }
 
 TEST(FileServiceTest, DeleteFileRefusesReadOnlyFilesAndFolders) {
