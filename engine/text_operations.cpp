@@ -46,13 +46,11 @@ bool StartsCharacter(std::string_view text, std::size_t known, std::size_t at) {
 bool EndsWithLoneLeadByte(std::string_view text) {
   std::size_t at = 0;
   while (at < text.size()) {
-    const bool pair = platform::IsLeadByte(static_cast<unsigned char>(text[at])) &&
-                      at + 1 < text.size() &&
-                      platform::IsTrailByte(static_cast<unsigned char>(text[at + 1]));
-    if (!pair && at + 1 == text.size()) {
-      return platform::IsLeadByte(static_cast<unsigned char>(text[at]));
+    const std::size_t length = platform::CharLength(text, at);
+    if (at + length == text.size()) {
+      return length == 1 && platform::IsLeadByte(static_cast<unsigned char>(text[at]));
     }
-    at += pair ? 2 : 1;
+    at += length;
   }
   return false;
 }

@@ -84,7 +84,7 @@ class Converter {
 
 // A rejected code page 932 character: a lead byte with its trail byte, else one byte.
 std::size_t SkipRejectedCp932(const unsigned char* bytes, std::size_t length) {
-  return length >= 2 && kLeadBytes[bytes[0]] && IsTrailByte(bytes[1]) ? 2 : 1;
+  return CharLength(std::string_view(reinterpret_cast<const char*>(bytes), length), 0);
 }
 
 // A rejected UTF-8 sequence: its start byte with as many continuation bytes as that
@@ -117,7 +117,10 @@ void AnsiLowerBuff(char* text, std::size_t length) {
     } else if (!kLeadBytes[c]) {
       ++byte;
     } else {
-      if (end - byte < 2) break;
+      if (end - byte < 2 || !IsTrailByte(byte[1])) {  // a lead byte standing alone
+        ++byte;
+        continue;
+      }
       if (c >= 0x82 && c <= 0x84) byte[1] = LowerTrail(c, byte[1]);
       byte += 2;
     }

@@ -17,6 +17,16 @@ inline bool IsTrailByte(unsigned char byte) {
   return byte >= 0x40 && byte <= 0xFC && byte != 0x7F;
 }
 
+// The byte length of the character starting at `at`: 2 for a lead byte followed
+// by a byte that can end a double-byte character, else 1. Every walk over code
+// page 932 text steps by this one rule.
+inline std::size_t CharLength(std::string_view text, std::size_t at) {
+  return at + 1 < text.size() && IsLeadByte(static_cast<unsigned char>(text[at])) &&
+                 IsTrailByte(static_cast<unsigned char>(text[at + 1]))
+             ? 2
+             : 1;
+}
+
 // Lowers a text in place, character by character: ASCII A–Z, full-width Latin,
 // Greek and Cyrillic capitals. A trail byte is never taken for a letter, and every
 // character keeps its byte length, so positions stay valid in the original text.

@@ -15,14 +15,9 @@ std::size_t FolderLength(std::string_view path) {
   std::size_t folder_length = 0;
   std::size_t i = 0;
   while (i < path.size()) {
-    const auto byte = static_cast<unsigned char>(path[i]);
-    if (IsLeadByte(byte) && i + 1 < path.size() &&
-        IsTrailByte(static_cast<unsigned char>(path[i + 1]))) {
-      i += 2;
-      continue;
-    }
-    ++i;
-    if (byte == kPathDelim) folder_length = i;
+    const std::size_t length = CharLength(path, i);
+    if (length == 1 && path[i] == kPathDelim) folder_length = i + 1;
+    i += length;
   }
   return folder_length;
 }

@@ -8,8 +8,7 @@ std::size_t FitBytes(std::string_view text, std::size_t limit) {
   if (text.size() <= limit) return text.size();
   std::size_t end = 0;
   while (end < text.size()) {
-    const std::size_t next =
-        platform::IsLeadByte(static_cast<unsigned char>(text[end])) ? end + 2 : end + 1;
+    const std::size_t next = end + platform::CharLength(text, end);
     if (next > limit) break;
     end = next;
   }

@@ -1,5 +1,5 @@
 #pragma once
-// A started main window with its log window on the scripted backend, a site
+// The program fixture with a started main window and its log window, a site
 // folder for the files of a run, and the executable's folder pointed at a
 // folder of its own (where the temporary copies go).
 
@@ -17,9 +17,9 @@
 #include "platform/ansi.h"
 #include "platform/clock.h"
 #include "platform/files.h"
+#include "tests/app/program_fixture.h"
 #include "tests/platform/temp_folder.h"
 #include "ui/application.h"
-#include "ui/scoped_backend.h"
 #include "ui/scripted_backend.h"
 
 namespace engine_test {
@@ -28,10 +28,9 @@ using platform_test::Slurp;
 using platform_test::Spill;
 using Kind = ui::ScriptedBackend::Entry::Kind;
 
-class RunTest : public testing::Test {
+class RunTest : public app_test::ProgramTest {
  protected:
-  RunTest() : scoped_backend_(backend_), previous_folder_(std::filesystem::current_path()) {
-    platform::SetExeDir(exe_.Path());
+  RunTest() : previous_folder_(std::filesystem::current_path()) {
     platform::SetClock([] { return platform::EncodeDateTime(2000, 12, 24, 13, 5, 9); });
     ui::Application().SetTitle("Plyfix");
     MainForm = ui::Application().CreateForm<TMainForm>();
@@ -42,11 +41,7 @@ class RunTest : public testing::Test {
   }
   ~RunTest() override {
     std::filesystem::current_path(previous_folder_);  // backups change into their folder
-    ui::Application().Reset();
-    MainForm = nullptr;
-    LogForm = nullptr;
     platform::SetClock({});
-    platform::SetExeDir("");
   }
 
   TMainForm& main() { return *MainForm; }
@@ -82,16 +77,13 @@ class RunTest : public testing::Test {
   // Files in the executable's folder whose name starts with PFTMP.
   int TemporaryCopies() const {
     int count = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(exe_.Path())) {
+    for (const auto& entry : std::filesystem::directory_iterator(folder_.Path())) {
       if (entry.path().filename().string().rfind("PFTMP", 0) == 0) ++count;
     }
     return count;
   }
 
-  ui::ScriptedBackend backend_;
-  ui::ScopedBackend scoped_backend_;
   std::filesystem::path previous_folder_;
-  platform_test::TempFolder exe_;
   platform_test::TempFolder site_;
 };
 

@@ -213,7 +213,7 @@ TEST_F(SafeWriteTest, FileSizeLimitLeavesTheFileWhole) {
 }
 
 TEST_F(SafeWriteTest, TakenTemporaryNameIsLeftAlone) {
-  const std::string taken = exe_.Path("PFTMP36884.5449060532");
+  const std::string taken = folder_.Path("PFTMP36884.5449060532");
   Spill(taken, "another instance's copy");
   platform::SetClock([] { return 36884.5449060532; });
   const std::string a = Site("a.htm", "old");
