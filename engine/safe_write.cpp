@@ -36,7 +36,7 @@ CommitOutcome TMainForm::CommitFile(const std::string& path) {
 
   platform::FileService& files = platform::Files();
   const std::string temp = engine::FreeTemporaryCopyName(
-      platform::ExeDir(), platform::Now(),
+      platform::DataDir(), platform::Now(),
       [&files](const std::string& name) { return files.FileExists(name); });
   files.CopyFile(path, temp);
   // The temporary copy goes when the file is done, also when an error ends the run.

@@ -6,7 +6,7 @@
 #include "platform/files.h"
 
 std::string LogFilePath() {
-  return platform::ExeDir() + "PFlog.txt";
+  return platform::DataDir() + "PFlog.txt";
 }
 
 void TMainForm::LoadLogFile() {}

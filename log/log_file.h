@@ -3,5 +3,5 @@
 
 #include <string>
 
-// "PFlog.txt" in the executable's folder.
+// "PFlog.txt" in the program's data folder.
 std::string LogFilePath();

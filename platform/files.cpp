@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <filesystem>
 #include <random>
 #include <utility>
 #include <vector>
@@ -438,6 +439,34 @@ std::string ExeDir() {
 
 void SetExeDir(const std::string& folder) {
   ExeDirOverride() = folder.empty() || folder.back() == '/' ? folder : folder + '/';
+}
+
+std::string ChooseDataDir(const std::string& exe_dir, bool exe_dir_writable,
+                          const std::string& xdg_config_home, const std::string& home) {
+  if (exe_dir_writable) return exe_dir;
+  // Only an absolute XDG_CONFIG_HOME counts; a relative one is ignored.
+  const std::string config = !xdg_config_home.empty() && xdg_config_home.front() == '/'
+                                 ? xdg_config_home
+                                 : home + "/.config";
+  return config + (config.back() == '/' ? "" : "/") + "plyfix/";
+}
+
+std::string DataDir() {
+  if (!ExeDirOverride().empty()) return ExeDirOverride();
+  static const std::string chosen = [] {
+    std::string exe;
+    const bool named = OsPath(ExeDir(), exe);
+    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+    const char* home = std::getenv("HOME");
+    const std::string folder = ChooseDataDir(exe, named && access(exe.c_str(), W_OK) == 0,
+                                             xdg ? xdg : "", home ? home : "");
+    if (folder != exe) {
+      std::error_code ignored;
+      std::filesystem::create_directories(folder, ignored);
+    }
+    return OsNameToCp932(folder);
+  }();
+  return chosen;
 }
 
 std::string WindowsDirectory() {

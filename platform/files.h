@@ -94,6 +94,16 @@ class ScopedFileService {
 std::string ExeDir();
 void SetExeDir(const std::string& folder);
 
+// The program's data folder, ending in a separator: where the settings file, the
+// log file and temporary copies live. The executable's folder when this user may
+// write it, else $XDG_CONFIG_HOME/plyfix/ (~/.config/plyfix/ when unset), created
+// here. Decided once per start; a folder set by SetExeDir is used as it is.
+std::string DataDir();
+// The choice behind DataDir: the executable's folder when writable, else the
+// configuration folder named by the two environment values (either may be empty).
+std::string ChooseDataDir(const std::string& exe_dir, bool exe_dir_writable,
+                          const std::string& xdg_config_home, const std::string& home);
+
 // The two folders that the folder guard protects, standing in for the Windows
 // folder and the system folder: "/usr" and "/etc".
 std::string WindowsDirectory();

@@ -37,7 +37,7 @@ TEST_F(ProgramTest, FirstStartShowsTheDefaults) {
 
     EXPECT_TRUE(LogForm->Visible());
     EXPECT_EQ(LogForm->BoundsRect(), (ui::TRect{372, 10, 612, 380}));
-    EXPECT_EQ(LogForm->LogText->Hint(), platform::ExeDir() + "PFlog.txt");
+    EXPECT_EQ(LogForm->LogText->Hint(), platform::DataDir() + "PFlog.txt");
 
     EXPECT_TRUE(MainForm->LogButton->Down());
     EXPECT_EQ(MainForm->LogButton->Caption(), u8"ログを隠す"_sj);

@@ -297,8 +297,28 @@ TEST(FileServiceTest, CurrentFolderAndExeDir) {
   EXPECT_EQ(own.back(), '/');
   SetExeDir(folder.Path());
   EXPECT_EQ(ExeDir(), folder.Path() + "/");
+  EXPECT_EQ(DataDir(), folder.Path() + "/");
   SetExeDir("");
   EXPECT_EQ(ExeDir(), own);
+}
+
+TEST(FileServiceTest, DataDirChoice) {
+  struct Case {
+    bool writable;
+    const char* xdg;
+    const char* home;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {true, "/x", "/home/u", "/opt/p/"},
+      {false, "/x", "/home/u", "/x/plyfix/"},
+      {false, "/x/", "/home/u", "/x/plyfix/"},
+      {false, "", "/home/u", "/home/u/.config/plyfix/"},
+      {false, "relative", "/home/u", "/home/u/.config/plyfix/"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ChooseDataDir("/opt/p/", c.writable, c.xdg, c.home), c.expected) << c.xdg;
+  }
 }
 
 }  // namespace
