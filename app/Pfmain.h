@@ -143,7 +143,8 @@ class TMainForm : public ui::TForm {
   void ScanFolder(const std::string& folder);
   std::string BrowseFolder(ui::TForm* owner, const std::string& title);
 
-  // Settings.
+  // Settings. The preferences dialog's folder button uses BrowseFolder.
+  friend class TPrefForm;
   void LoadSettings();
   void SaveSettings();
   void ShowPreferences(int page);
