@@ -78,6 +78,52 @@ TEST_F(ProgramTest, StartPathsReachTheListAsOneDropAfterTheWindowIsShown) {
   EXPECT_EQ(caption, "Plyfix ver.1.1.0 - 3 file(s)");
 }
 
+TEST_F(ProgramTest, TheStoredStateIsRestoredWhenTheWindowIsShown) {
+  struct Case {
+    std::string settings;
+    bool cue_command;
+    std::string path_caption;
+    int operation;
+  };
+  const std::vector<Case> cases = {
+      {"[Window]\r\nChange=1\r\nShowFullPath=0\r\n[Setting]\r\nWorkingMode=1\r\n", true,
+       u8"Path非表示"_sj, 1},
+      {"[Setting]\r\nWorkingMode=7\r\n", false, u8"フルPath表示"_sj, 2},
+      {"[Setting]\r\nWorkingMode=-1\r\n", false, u8"フルPath表示"_sj, -1},
+      {"[Setting]\r\nWorkingMode=-5\r\n", false, u8"フルPath表示"_sj, -1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.settings);
+    Spill(platform::DataDir() + "Plyfix.ini", c.settings);
+    Run([&] {
+      EXPECT_EQ(MainForm->C2->Enabled(), c.cue_command);
+      EXPECT_EQ(MainForm->PathButton->Caption(), c.path_caption);
+      EXPECT_EQ(MainForm->ShowFullPath, c.path_caption == u8"フルPath表示"_sj);
+      EXPECT_EQ(MainForm->RadioGroup1->ItemIndex(), c.operation);
+      EXPECT_TRUE(MainForm->GroupBox1->Visible());
+    });
+    EXPECT_EQ(MainForm->WorkingMode, c.operation);
+    ui::Application().Reset();
+  }
+}
+
+TEST_F(ProgramTest, WithNoOperationSelectedTheStartButtonRefusesAndRewritesNothing) {
+  const std::string page = folder_.Path("page.htm");
+  Spill(page, "text\r\n");
+  Spill(platform::DataDir() + "Plyfix.ini", "[Setting]\r\nWorkingMode=-4\r\n");
+  Run([&] {
+    MainForm->WMDropFiles({page});
+    MainForm->Edit1->SetText("text");
+    backend_.ClearTranscript();
+    MainForm->Button1->Click();
+    EXPECT_EQ(LogForm->LogText->Lines().Count(), 3);
+  });
+  EXPECT_EQ(Messages(backend_),
+            (std::vector<std::string>{"Plyfix|" + u8"不正なパラメータです:処理方法"_sj}));
+  EXPECT_EQ(platform_test::Slurp(page), "text\r\n");
+  EXPECT_EQ(platform_test::Slurp(page + ".bak"), "");
+}
+
 // A file service on which every write fails, as on a full or read-only disk.
 class NoWrites : public platform::FileService {
  public:
@@ -96,10 +142,11 @@ TEST_F(ProgramTest, ClosingRunsEveryStepAndEndsWhenSavingFails) {
   EXPECT_EQ(MainForm->WorkingMode, 2);
   EXPECT_EQ(MainForm->FullPaths, nullptr);
   EXPECT_EQ(MainForm->CueLines, nullptr);
-  const std::vector<std::string> messages = Messages(backend_);
-  ASSERT_FALSE(messages.empty());
-  EXPECT_EQ(messages[0], "Plyfix|" + u8"ファイル "_sj + platform::DataDir() + "PFlog.txt" +
-                             u8" を作成できません."_sj);
+  EXPECT_EQ(Messages(backend_),
+            (std::vector<std::string>{
+                "Plyfix|" + u8"ファイル "_sj + platform::DataDir() + "PFlog.txt" +
+                    u8" を作成できません."_sj,
+                "Plyfix|" + platform::DataDir() + "Plyfix.ini" + u8" に書き込めません."_sj}));
 }
 
 }  // namespace

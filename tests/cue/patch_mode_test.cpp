@@ -123,9 +123,10 @@ TEST_F(PatchModeTest, AFileOfTheWrongLengthIsRejectedAndTheModeStays) {
     const std::string path = Cue("bad.pfc", content);
     const std::string good = Cue("good.pfc", kTwoPatches);
     Run([&] {
+      MainForm->RadioGroup1->ClickItem(2);
       Load(path);
       EXPECT_FALSE(MainForm->PanelPatch->Visible());
-      EXPECT_EQ(MainForm->RadioGroup1->ItemIndex(), 0);
+      EXPECT_EQ(MainForm->RadioGroup1->ItemIndex(), 2);
 
       // In patch mode the panel stays, emptied, and the previous patch's strings stay.
       Load(good);
