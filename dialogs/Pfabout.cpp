@@ -89,7 +89,7 @@ void BuildRights(TAboutForm& form) {
 
   form.StaticText1 = Make<ui::TStaticText>(form, form.GroupBox1, "StaticText1");
   form.StaticText1->SetBounds(16, 14, 201, 24);
-  form.StaticText1->SetCaption(u8"Copyright (C) 2026 Plyfix 開発チーム\nAll rights reserved."_sj);
+  form.StaticText1->SetCaption("Copyright (C) 2026 Plyfix Team");
   ClosesTheBox(form, form.StaticText1);
 
   form.LabelTC = Make<ui::TLabel>(form, form.GroupBox1, "LabelTC");

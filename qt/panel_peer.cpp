@@ -20,9 +20,13 @@ class PanelFrame : public QFrame {
 
  protected:
   void paintEvent(QPaintEvent* event) override {
+    QPainter painter(this);
+    // A panel is opaque: one laid over others (the patch panel) hides them.
+    painter.fillRect(rect(), palette().color(backgroundRole()));
+    painter.end();
     QFrame::paintEvent(event);
     if (caption_.isEmpty()) return;
-    QPainter painter(this);
+    painter.begin(this);
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(contentsRect(), static_cast<int>(alignment_ | Qt::AlignVCenter), caption_);
   }

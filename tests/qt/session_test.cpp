@@ -43,10 +43,14 @@ void Screenshot(QWidget* window, const char* name) {
   QVERIFY(window->grab().save(ScreenshotPath(QString::fromLatin1(name))));
 }
 
+// The owner of the waiting timers of the running test; deleting it at the end of
+// the test stops those that never fired.
+QObject* waiting = nullptr;
+
 // Runs action once ready holds, checking from the event loop, so that it also
 // runs inside the modal loop of a dialog opened after this call.
 void WhenReady(std::function<bool()> ready, std::function<void()> action) {
-  auto* timer = new QTimer;
+  auto* timer = new QTimer(waiting);
   timer->setInterval(10);
   QObject::connect(timer, &QTimer::timeout, [timer, ready, action] {
     if (!ready()) return;
@@ -102,6 +106,7 @@ class SessionTest : public QObject {
 
  private slots:
   void init() {
+    waiting = new QObject;
     folder_ = std::make_unique<platform_test::TempFolder>();
     platform::SetExeDir(folder_->Path("program"));
     std::filesystem::create_directories(folder_->Path("program"));
@@ -110,6 +115,8 @@ class SessionTest : public QObject {
   }
 
   void cleanup() {
+    delete waiting;
+    waiting = nullptr;
     EndProgram();
     scoped_.reset();
     backend_.reset();
