@@ -30,6 +30,7 @@
 #include "platform/ansi.h"
 #include "platform/files.h"
 #include "qt/file_dialogs.h"
+#include "qt/group_frame.h"
 #include "qt/qt_backend.h"
 #include "qt/text.h"
 #include "qt/up_down_peer.h"
@@ -460,6 +461,41 @@ class QtSmokeTest : public QObject {
     }
     QCOMPARE(qtui::ToQString(combo ? MainForm->Edit1->Text() : MainForm->Edit3->Text()), expected);
     QCOMPARE(menu_clicks, 0);
+  }
+
+  // In every operation the main window shows each caption whole in the Japanese
+  // font, group children below the caption line inside the frame, plain menu
+  // separators, and flat buttons that raise under the mouse and stay down.
+  void layoutShowsWholeCaptions() {
+    ShowMainWindow();
+    QWidget* window = RenderedWidget(*MainForm);
+    for (int operation : {0, 1, 2}) {
+      MainForm->RadioGroup1->SetItemIndex(operation);
+      MainForm->RadioGroup1Click(MainForm->RadioGroup1);
+      for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (!widget->isVisible()) continue;
+        QString text;
+        if (auto* button = qobject_cast<QAbstractButton*>(widget)) text = button->text();
+        if (auto* label = qobject_cast<QLabel*>(widget)) text = label->text();
+        if (!text.isEmpty()) {
+          QVERIFY2(widget->sizeHint().width() <= widget->width(), qPrintable(text));
+        }
+        if (auto* frame = dynamic_cast<qtui::GroupFrame*>(widget->parentWidget())) {
+          QVERIFY2(widget->y() > frame->fontMetrics().height(), qPrintable(frame->Caption()));
+        }
+      }
+    }
+    QVERIFY(window->grab().save(ScreenshotPath("plyfix-main-delete.png")));
+    for (QAction* menu : window->findChild<QMenuBar*>()->actions()) {
+      for (QAction* item : menu->menu()->actions()) {
+        if (item->isSeparator()) QVERIFY(item->text().isEmpty());
+      }
+    }
+    auto* path = qobject_cast<QToolButton*>(RenderedWidget(*MainForm->PathButton));
+    auto* log = qobject_cast<QToolButton*>(RenderedWidget(*MainForm->LogButton));
+    QVERIFY(path->autoRaise() && log->autoRaise());
+    QVERIFY(log->isCheckable());
+    QCOMPARE(log->isChecked(), MainForm->LogButton->Down());
   }
 
   void droppedFilesReachModelInOrder() {
