@@ -9,8 +9,8 @@
 
 namespace qtui {
 
-// Places button (a check box or radio button) at designed, at most room pixels
-// wide, in font or a narrowed cut of it.
+// Places button (a check box, radio button or speed button) at designed, at
+// most room pixels wide, in font or a narrowed cut of it.
 void FitCaption(QAbstractButton& button, const QRect& designed, int room, const QFont& font);
 
 }  // namespace qtui
