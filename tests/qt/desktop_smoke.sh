@@ -45,7 +45,7 @@ wait_for() {
   shift
   until "$@"; do
     [ "$(now_ms)" -ge "$deadline" ] && return 1
-    sleep 0.02
+    sleep 0.05
   done
 }
 
@@ -71,8 +71,20 @@ wait_for 10000 wm_ready || fail "openbox did not start: $(cat "$work/openbox.log
 # settings and the log it writes stay in the temporary folder.
 cp "$program" "$work/app/plyfix"
 
-visible_windows() { xdotool search --onlyvisible --pid "$app" 2>/dev/null | wc -l; }
-windows_are() { [ "$(visible_windows)" -eq "$1" ]; }
+# The program's visible windows but tooltips: its two windows, and any menu
+# that is open.
+app_windows() {
+  local window
+  for window in $(xdotool search --onlyvisible --pid "$app" 2>/dev/null); do
+    if [ "$window" = "${main:-}" ] || [ "$window" = "${log:-}" ] ||
+      ! xprop -id "$window" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q TOOLTIP; then
+      echo "$window"
+    fi
+  done
+}
+windows_are() { [ "$(app_windows | wc -l)" -eq "$1" ]; }
+menu_open() { windows_are 3; }
+menu_closed() { windows_are 2; }
 find_window() {
   found=$(xdotool search --all --onlyvisible --pid "$app" --name "$1" 2>/dev/null | head -n1)
   [ -n "$found" ]
@@ -94,12 +106,13 @@ app_is_active() { is_active "$main" || is_active "$log"; }
 # Starts the program and waits for its two windows (the main window and the log), one of them active; sets
 # main and log.
 start_program() {
+  main= log=
   "$work/app/plyfix" >>"$work/plyfix.log" 2>&1 &
   app=$!
   wait_for 10000 find_window '^Plyfix ver' || fail "no main window: $(cat "$work/plyfix.log")"
   main=$found
   wait_for 5000 windows_are 2 || fail "no log window"
-  log=$(xdotool search --onlyvisible --pid "$app" | grep -vx "$main")
+  log=$(app_windows | grep -vx "$main")
   wait_for 3000 app_is_active || fail "neither window became active"
   eval "$(xwininfo -id "$main" | awk -F: '
     /Absolute upper-left X/ {print "wx=" $2+0} /Absolute upper-left Y/ {print "wy=" $2+0}
@@ -114,9 +127,9 @@ click_at() {
 # Opens a menu of the main window by its Alt+letter, sees its popup, closes it.
 check_menu() {
   xdotool key "alt+$1"
-  wait_for 3000 windows_are 3 || fail "Alt+$1 opened no menu"
+  wait_for 3000 menu_open || fail "Alt+$1 opened no menu"
   xdotool key Escape
-  wait_for 3000 windows_are 2 || fail "Esc did not close the menu of Alt+$1"
+  wait_for 3000 menu_closed || fail "Esc did not close the menu of Alt+$1"
   xdotool key Escape
 }
 
@@ -138,7 +151,7 @@ choose_exit() {
     activate "$log"
     click_at 25 -$((wh - client_height - 8))
   fi
-  wait_for 3000 windows_are 3 || fail "round $1: the file menu did not open"
+  wait_for 3000 menu_open || fail "round $1: the file menu did not open"
   xdotool key x
 }
 
@@ -147,7 +160,7 @@ gone() { ! kill -0 "$app" 2>/dev/null; }
 ends_within_2s() {
   local round=$1
   wait_for 2000 gone ||
-    fail "round $round: still running 2 s after 終了; windows: $(visible_windows)"
+    fail "round $round: still running 2 s after 終了; windows: $(app_windows | wc -l)"
   local status=0
   wait "$app" || status=$?
   app=
