@@ -493,4 +493,34 @@ TEST_F(PrefLogTest, ALogThatCannotBeSavedKeepsTheDialogClosed) {
   });
 }
 
+// Real files, except that the log file cannot be read once the dialog has opened.
+class UnreadableLog : public platform::FileService {
+ public:
+  bool ReadFile(const std::string& path, std::string& content) override {
+    return !(unreadable && path.ends_with("PFlog.txt")) &&
+           platform::FileService::ReadFile(path, content);
+  }
+  bool unreadable = false;
+};
+
+TEST_F(PrefLogTest, ALogThatCannotBeReadBackKeepsTheWindowsLinesAndTheNewValues) {
+  UnreadableLog files;
+  platform::ScopedFileService scope(files);
+  Run([&] {
+    LogForm->LogText->Lines().Assign({"kept"});
+    backend_.ClearTranscript();
+    OpenPreferences(MainForm->P1, [&](TPrefForm& d) {
+      files.unreadable = true;
+      d.UpDownLogSize->Click(ui::btNext);
+    });
+    EXPECT_EQ(MainForm->LogSize, 65);
+    EXPECT_EQ(LogForm->LogText->MaxLength(), 65u * 1024);
+    EXPECT_EQ(LogForm->LogText->Lines().ToVector(), Strings{"kept"});
+    const auto& t = backend_.Transcript();
+    ASSERT_EQ(t.size(), 2u);
+    EXPECT_EQ(t[1].text, u8"ファイル "_sj + LogPath() + u8" は開けません."_sj);
+    MainForm->LogEnabled = 0;
+  });
+}
+
 }  // namespace
