@@ -213,10 +213,11 @@ void TMainForm::RemoveSelectedEntries() {
   for (int i = 0; i < items.Count(); ++i) {
     if (ListBox1->Selected(i)) {
       ListedPaths.erase(platform::AnsiLowerCase(paths[i]));
-    } else {
-      kept_texts.push_back(items[i]);
-      paths[kept++] = std::move(paths[i]);
+      continue;
     }
+    kept_texts.push_back(items[i]);
+    if (kept != static_cast<std::size_t>(i)) paths[kept] = std::move(paths[i]);
+    ++kept;
   }
   paths.resize(kept);
   ListBox1->Items().Assign(std::move(kept_texts));
