@@ -598,7 +598,8 @@ class QtSmokeTest : public QObject {
   std::unique_ptr<ui::ScopedBackend> scoped_;
 };
 
-// The whole-session test (session_test.cpp).
+// The test classes of the other files in this folder.
+int RunPrefDialogTest(int argc, char** argv);
 int RunSessionTests(int argc, char** argv);
 
 int main(int argc, char** argv) {
@@ -606,8 +607,9 @@ int main(int argc, char** argv) {
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
   QtSmokeTest test;
-  const int smoke_failures = QTest::qExec(&test, argc, argv);
-  return smoke_failures + RunSessionTests(argc, argv);
+  const int smoke = QTest::qExec(&test, argc, argv);
+  const int preferences = RunPrefDialogTest(argc, argv);
+  return RunSessionTests(argc, argv) | preferences | smoke;
 }
 
 #include "qt_smoke_test.moc"

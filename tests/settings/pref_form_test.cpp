@@ -420,3 +420,107 @@ TEST_F(PrefFormTest, ControlsCarryTheirCaptionsAndHints) {
 }
 
 }  // namespace
+
+namespace {
+
+class PrefLogTest : public PrefFormTest {
+ protected:
+  std::string LogPath() const { return folder_.Path("PFlog.txt"); }
+};
+
+// With logging on, the log is saved as the dialog opens and read back from the
+// file when it closes; with logging switched on in the dialog and no log file,
+// the file is made from the window's text.
+TEST_F(PrefLogTest, TheLogIsSavedBeforeAndReloadedAfter) {
+  const struct {
+    const char* name;
+    bool log_before;
+    bool log_after;
+    bool file_before;
+    Strings window_after;
+    std::string file_after;
+  } cases[] = {
+      {"on before and after", true, true, true, {"edited"}, "edited\r\n"},
+      {"switched off", true, false, true, {"a", "b"}, "edited\r\n"},
+      {"switched on, no log file", false, true, false, {"a", "b"}, "a\r\nb\r\n"},
+      {"switched on, a log file", false, true, true, {"old"}, "old\r\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Run([&] {
+      TMainForm& m = *MainForm;
+      std::filesystem::remove(LogPath());
+      if (c.file_before) platform_test::Spill(LogPath(), "old\r\n");
+      m.LogEnabled = c.log_before;
+      LogForm->LogText->Lines().Assign({"a", "b"});
+      OpenPreferences(m.P1, [&](TPrefForm& d) {
+        if (c.log_before) {
+          EXPECT_EQ(platform_test::Slurp(LogPath()), "a\r\nb\r\n");
+          platform_test::Spill(LogPath(), "edited\r\n");
+        }
+        if (c.log_before != c.log_after) d.CheckBoxLog->Click();
+      });
+      EXPECT_EQ(LogForm->LogText->Lines().ToVector(), c.window_after);
+      EXPECT_EQ(platform_test::Slurp(LogPath()), c.file_after);
+      m.LogEnabled = 0;  // the close leaves the file as the dialog left it
+    });
+    StartAfresh();
+  }
+}
+
+// Real files, except that the log file cannot be written.
+class RefusingLogWrites : public platform::FileService {
+ public:
+  bool WriteFile(const std::string& path, std::string_view content) override {
+    return !path.ends_with("PFlog.txt") && platform::FileService::WriteFile(path, content);
+  }
+};
+
+TEST_F(PrefLogTest, ALogThatCannotBeSavedKeepsTheDialogClosed) {
+  RefusingLogWrites files;
+  platform::ScopedFileService scope(files);
+  Run([&] {
+    backend_.ClearTranscript();
+    MainForm->LogSize = 5;
+    MainForm->P1->Click();
+    EXPECT_EQ(MainForm->LogSize, 5);
+    EXPECT_EQ(LogForm->LogText->MaxLength(), 64u * 1024);
+    const auto& t = backend_.Transcript();
+    ASSERT_EQ(t.size(), 1u);
+    EXPECT_EQ(t[0].kind, Kind::MessageBox);
+    EXPECT_EQ(t[0].text, u8"ファイル "_sj + LogPath() + u8" を作成できません."_sj);
+    EXPECT_EQ(t[0].flags, ui::MB_OK | ui::MB_ICONSTOP);
+  });
+}
+
+// Real files, except that the log file cannot be read once the dialog has opened.
+class UnreadableLog : public platform::FileService {
+ public:
+  bool ReadFile(const std::string& path, std::string& content) override {
+    return !(unreadable && path.ends_with("PFlog.txt")) &&
+           platform::FileService::ReadFile(path, content);
+  }
+  bool unreadable = false;
+};
+
+TEST_F(PrefLogTest, ALogThatCannotBeReadBackKeepsTheWindowsLinesAndTheNewValues) {
+  UnreadableLog files;
+  platform::ScopedFileService scope(files);
+  Run([&] {
+    LogForm->LogText->Lines().Assign({"kept"});
+    backend_.ClearTranscript();
+    OpenPreferences(MainForm->P1, [&](TPrefForm& d) {
+      files.unreadable = true;
+      d.UpDownLogSize->Click(ui::btNext);
+    });
+    EXPECT_EQ(MainForm->LogSize, 65);
+    EXPECT_EQ(LogForm->LogText->MaxLength(), 65u * 1024);
+    EXPECT_EQ(LogForm->LogText->Lines().ToVector(), Strings{"kept"});
+    const auto& t = backend_.Transcript();
+    ASSERT_EQ(t.size(), 2u);
+    EXPECT_EQ(t[1].text, u8"ファイル "_sj + LogPath() + u8" は開けません."_sj);
+    MainForm->LogEnabled = 0;
+  });
+}
+
+}  // namespace

@@ -136,13 +136,13 @@ TEST_F(SettingsFileTest, HandEditedValues) {
   struct Case {
     const char* name;
     std::string ini;
-    std::function<void(const TMainForm&)> check;
+    std::function<void(TMainForm&)> check;
   };
   const std::vector<Case> cases = {
       {"hexadecimal, not a number, boolean 2 and yes",
        "[Window]\r\nTop=0x10\r\nLeft=abc\r\nChange=2\r\nLogShow=yes\r\n"
        "[Setting]\r\nDialog=yes\r\nBackup=2\r\nBUPlace=5\r\nLogSize=0x10\r\n",
-       [](const TMainForm& m) {
+       [](TMainForm& m) {
          EXPECT_EQ(m.Top(), 16);
          EXPECT_EQ(m.Left(), 10);
          EXPECT_TRUE(m.C2->Enabled());
@@ -155,34 +155,37 @@ TEST_F(SettingsFileTest, HandEditedValues) {
        }},
       {"the log window follows the main window as restored",
        "[Window]\r\nTop=20\r\nLeft=30\r\nWidth=400\r\n",
-       [](const TMainForm&) {
+       [](TMainForm&) {
          EXPECT_EQ(LogForm->BoundsRect(), (ui::TRect{430, 20, 670, 390}));
        }},
       {"a count of 3 with one stored entry, a 2,100-byte entry",
        "[Box1]\r\nCount=3\r\nBox1-0=a\r\nBox1-3=beyond\r\n[Box2]\r\nCount=1\r\nBox2-0=" +
            long_entry + "\r\n",
-       [&](const TMainForm& m) {
+       [&](TMainForm& m) {
          EXPECT_EQ(m.Edit1->Items().ToVector(), (std::vector<std::string>{"a", "", ""}));
          EXPECT_EQ(m.Edit2->Items().ToVector(),
                    std::vector<std::string>{long_entry.substr(0, 2047)});
        }},
       {"negative and non-numeric counts",
        "[Box1]\r\nCount=-2\r\nBox1-0=a\r\n[Box2]\r\nCount=two\r\nBox2-0=b\r\n",
-       [](const TMainForm& m) {
+       [](TMainForm& m) {
          EXPECT_EQ(m.Edit1->Items().Count(), 0);
          EXPECT_EQ(m.Edit2->Items().Count(), 0);
        }},
       {"an absurd count is bounded", "[Box1]\r\nCount=2147483647\r\n",
-       [](const TMainForm& m) { EXPECT_EQ(m.Edit1->Items().Count(), kMaxHistoryItems); }},
+       [](TMainForm& m) {
+         EXPECT_EQ(m.Edit1->Items().Count(), kMaxHistoryItems);
+         m.Edit1->Items().Clear();  // spares the close a thousand writes
+       }},
       {"log sizes outside the dialog's range cap the log within it",
        "[Setting]\r\nLogSize=0\r\n[Data]\r\nReadOnly=7\r\n",
-       [](const TMainForm& m) {
+       [](TMainForm& m) {
          EXPECT_EQ(m.LogSize, 0);
          EXPECT_EQ(LogForm->LogText->MaxLength(), 1024u);
          EXPECT_EQ(m.ReadOnlyMode, 7);
        }},
       {"a huge log size", "[Setting]\r\nLogSize=2147483647\r\n",
-       [](const TMainForm&) { EXPECT_EQ(LogForm->LogText->MaxLength(), 32767u * 1024); }},
+       [](TMainForm&) { EXPECT_EQ(LogForm->LogText->MaxLength(), 32767u * 1024); }},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
