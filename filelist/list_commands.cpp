@@ -142,7 +142,14 @@ void TMainForm::ScanFolder(const std::string& folder) {
     if (entry.name == "." || entry.name == "..") continue;
     const std::string path = JoinPath(frame.folder, entry.name);
     if ((entry.attributes & platform::faDirectory) == 0) {
-      AddFileToList(path);
+      // The enumeration read a file's attributes already; only an entry that is
+      // neither file nor folder is asked again, so that a broken link (which the
+      // enumeration reports as a system entry) reads as unreadable.
+      if ((entry.attributes & platform::faSysFile) != 0) {
+        AddFileToList(path);
+      } else {
+        AdmitFile(path, entry.attributes);
+      }
       continue;
     }
     // A sub-folder goes the way AddPath takes it, entered here instead of by a call.
