@@ -474,12 +474,16 @@ class QtSmokeTest : public QObject {
   std::unique_ptr<ui::ScopedBackend> scoped_;
 };
 
+// tests/qt/drop_test.cpp: the file list in the real main window.
+int RunDropTests(int argc, char** argv);
+
 int main(int argc, char** argv) {
   // Runs without a display unless told otherwise.
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
   QtSmokeTest test;
-  return QTest::qExec(&test, argc, argv);
+  const int failed = QTest::qExec(&test, argc, argv);
+  return failed + RunDropTests(argc, argv);
 }
 
 #include "qt_smoke_test.moc"
