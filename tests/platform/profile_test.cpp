@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <climits>
+#include <filesystem>
 #include <map>
 
 #include "platform/errors.h"
@@ -68,17 +71,46 @@ TEST_F(ProfileTest, WritesKeepEveryOtherLineInPlace) {
 TEST_F(ProfileTest, ReadsValuesByCaseInsensitiveNames) {
   memory_.files[path_] =
       "Top=1\r\n[window]\r\n;Left=3\r\n\tTOP\t=  42 \r\nEmpty=\r\nQuoted=\" a b \"\r\n"
-      "Quote=\"\r\n[Data]\r\nLeft=9\r\nLong=" +
+      "Quote=\"\r\nSingle= 'a ' \r\nMixed=\"a'\r\n[Data]\r\nLeft=9\r\nLong=" +
       std::string(3000, 'x');
   const TIniFile ini(path_);
   EXPECT_EQ(ini.ReadString("Window", "top", "d"), "42");
   EXPECT_EQ(ini.ReadString("Window", "Empty", "d"), "");
   EXPECT_EQ(ini.ReadString("Window", "Quoted", "d"), " a b ");
   EXPECT_EQ(ini.ReadString("Window", "Quote", "d"), "\"");
+  EXPECT_EQ(ini.ReadString("Window", "Single", "d"), "a ");
+  EXPECT_EQ(ini.ReadString("Window", "Mixed", "d"), "\"a'");
   EXPECT_EQ(ini.ReadString("Window", "Left", "d"), "d");
   EXPECT_EQ(ini.ReadString("Missing", "Top", "d"), "d");
   EXPECT_EQ(ini.ReadString("Data", "Long", ""), std::string(2047, 'x'));
   EXPECT_EQ(ini.FileName(), path_);
+}
+
+// Values that reading would change are quoted on writing, so they come back
+// exactly; the quoted line is also what the Windows reader gives back as the value.
+TEST_F(ProfileTest, StringsComeBackAsWritten) {
+  const struct {
+    std::string value;
+    std::string line;
+  } cases[] = {
+      {"plain text", "plain text"},
+      {"", ""},
+      {" lead", "\" lead\""},
+      {"trail\t", "\"trail\t\""},
+      {"\"quoted\"", "\"\"quoted\"\""},
+      {"'single'", "\"'single'\""},
+      {"\"", "\""},
+      {"\"open", "\"open"},
+      {"mid \"q\" dle", "mid \"q\" dle"},
+      {"a=b;c", "a=b;c"},
+      {"\x93\xfa\x96\x7b ", "\"\x93\xfa\x96\x7b \""},
+  };
+  TIniFile ini(path_);
+  for (const auto& c : cases) {
+    ini.WriteString("Box1", "Box1-0", c.value);
+    EXPECT_EQ(memory_.files[path_], "[Box1]\r\nBox1-0=" + c.line + "\r\n") << c.value;
+    EXPECT_EQ(TIniFile(path_).ReadString("Box1", "Box1-0", "none"), c.value);
+  }
 }
 
 TEST_F(ProfileTest, IntegerAndBooleanEncodings) {
@@ -153,6 +185,31 @@ TEST(ProfileFileTest, MissingFileReadsDefaultsAndIsCreatedWithCrLf) {
   ini.WriteBool("Setting", "Log", false);
   EXPECT_EQ(platform_test::Slurp(path), "[Window]\r\nTop=10\r\n[Setting]\r\nLog=0\r\n");
   EXPECT_FALSE(TIniFile(path).ReadBool("Setting", "Log", true));
+}
+
+// Each write puts a whole new copy in the file's place; a read-only file (the
+// program's read-only attribute) refuses the write and stays as it was.
+TEST(ProfileFileTest, WritesReplaceTheWholeFileAndAReadOnlyFileStaysWhole) {
+  platform_test::TempFolder folder;
+  const std::string path = folder.Path("Plyfix.ini");
+  platform_test::Spill(path, "; mine\r\n[Window]\r\nTop=5\r\n");
+  struct stat before;
+  ASSERT_EQ(stat(path.c_str(), &before), 0);
+  TIniFile ini(path);
+  ini.WriteInteger("Window", "Top", 6);
+  struct stat after;
+  ASSERT_EQ(stat(path.c_str(), &after), 0);
+  EXPECT_NE(after.st_ino, before.st_ino) << "a new copy renamed into place";
+  EXPECT_EQ(platform_test::Slurp(path), "; mine\r\n[Window]\r\nTop=6\r\n");
+
+  ASSERT_TRUE(Files().SetAttributes(path, faReadOnly));
+  EXPECT_THROW(ini.WriteInteger("Window", "Left", 7), EIniFileException);
+  EXPECT_EQ(platform_test::Slurp(path), "; mine\r\n[Window]\r\nTop=6\r\n");
+  std::vector<std::string> leftovers;
+  for (const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
+    leftovers.push_back(entry.path().filename().string());
+  }
+  EXPECT_EQ(leftovers, std::vector<std::string>{"Plyfix.ini"});
 }
 
 }  // namespace

@@ -474,7 +474,8 @@ class QtSmokeTest : public QObject {
   std::unique_ptr<ui::ScopedBackend> scoped_;
 };
 
-// tests/qt/drop_test.cpp: the file list in the real main window.
+// The test classes of the other files in this folder.
+int RunPrefDialogTest(int argc, char** argv);
 int RunDropTests(int argc, char** argv);
 
 int main(int argc, char** argv) {
@@ -482,8 +483,8 @@ int main(int argc, char** argv) {
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
   QtSmokeTest test;
-  const int failed = QTest::qExec(&test, argc, argv);
-  return failed + RunDropTests(argc, argv);
+  const int smoke = QTest::qExec(&test, argc, argv);
+  return RunPrefDialogTest(argc, argv) | RunDropTests(argc, argv) | smoke;
 }
 
 #include "qt_smoke_test.moc"
