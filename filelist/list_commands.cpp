@@ -53,7 +53,7 @@ FolderFrame ReadFolder(const std::string& folder) {
   FolderFrame frame;
   frame.folder = folder;
   platform::FindData entry;
-  std::unique_ptr<platform::FolderSearch> search = platform::Files().FindFirst(folder, entry);
+  std::unique_ptr<platform::FolderSearch> search = platform::Files().FindFirstKinds(folder, entry);
   if (search == nullptr) return frame;
   do {
     frame.entries.push_back(std::move(entry));
