@@ -91,7 +91,7 @@ void Measure(const std::filesystem::path& base, int files) {
   (void)std::system(find.c_str());  // both walks find the folders in the cache
   const Seconds find_seconds = Time([&] { (void)std::system(find.c_str()); });
   Report("find DIR -type f", files, find_seconds);
-  // The same walk reading each file's status, as the folder command must.
+  // The same walk reading each file's status as well, for comparison.
   const std::string find_stat = "find '" + root.string() + "' -type f -size -1M > /dev/null";
   Report("find DIR -type f -size -1M", files, Time([&] { (void)std::system(find_stat.c_str()); }));
 
