@@ -600,6 +600,7 @@ class QtSmokeTest : public QObject {
 
 // The test classes of the other files in this folder.
 int RunPrefDialogTest(int argc, char** argv);
+int RunDropTests(int argc, char** argv);
 int RunSessionTests(int argc, char** argv);
 
 int main(int argc, char** argv) {
@@ -608,8 +609,8 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QtSmokeTest test;
   const int smoke = QTest::qExec(&test, argc, argv);
-  const int preferences = RunPrefDialogTest(argc, argv);
-  return RunSessionTests(argc, argv) | preferences | smoke;
+  return RunPrefDialogTest(argc, argv) | RunDropTests(argc, argv) | RunSessionTests(argc, argv) |
+         smoke;
 }
 
 #include "qt_smoke_test.moc"
