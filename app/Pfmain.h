@@ -12,6 +12,10 @@
 #include "ui/controls.h"
 
 // How adding a string to one file's lines ended.
+namespace batch {
+class Session;
+}
+
 enum class AddOutcome { Changed, AlreadyThere, LeftUnchanged, Stop };
 // How writing one changed file back ended.
 enum class CommitOutcome { Written, NotWritten, Stop };
@@ -135,6 +139,9 @@ class TMainForm : public ui::TForm {
   bool InFolderScan = false;
 
  private:
+  // Batch mode reads and saves the log file as the window does.
+  friend class batch::Session;
+
   // File list.
   bool AddFileToList(const std::string& path);
   void UpdateListExtent();

@@ -42,6 +42,8 @@ std::size_t Utf8CharLength(std::string_view text) {
   return length;
 }
 
+}  // namespace
+
 // A name read from the OS, as code page 932. A character that does not come back
 // unchanged through the code page becomes "?": one it cannot hold, and one it maps
 // onto another (U+301C WAVE DASH reads back as U+FF5E), so that the name can never
@@ -58,6 +60,8 @@ std::string OsNameToCp932(std::string_view utf8) {
   }
   return cp932;
 }
+
+namespace {
 
 // The last component of a path, trailing separators ignored.
 std::string_view BaseName(std::string_view path) {

@@ -104,6 +104,11 @@ std::string DataDir();
 std::string ChooseDataDir(const std::string& exe_dir, bool exe_dir_writable,
                           const std::string& xdg_config_home, const std::string& home);
 
+// A name read from the OS (UTF-8), as code page 932. A character that does not
+// come back unchanged through the code page becomes "?", so that the name never
+// addresses another file than the one it was read from.
+std::string OsNameToCp932(std::string_view utf8);
+
 // The two folders that the folder guard protects, standing in for the Windows
 // folder and the system folder: "/usr" and "/etc".
 std::string WindowsDirectory();

@@ -1,0 +1,271 @@
+#include "batch/session.h"
+
+#include <filesystem>
+
+#include "app/Pfmain.h"
+#include "batch/terminal_text.h"
+#include "log/Pflog.h"
+#include "platform/ansi.h"
+#include "platform/files.h"
+#include "platform/text.h"
+#include "ui/application.h"
+#include "ui/dispatch.h"
+
+namespace batch {
+namespace {
+
+// The index of an operation in the operation panel's group.
+int OperationIndex(Operation operation) {
+  switch (operation) {
+    case Operation::Add:
+      return 0;
+    case Operation::Replace:
+    case Operation::Patch:
+      return 1;
+    case Operation::Delete:
+      return 2;
+  }
+  return 1;
+}
+
+const char* TextName(Operation operation, std::size_t index) {
+  switch (operation) {
+    case Operation::Replace:
+      return index == 0 ? "SEARCH" : "REPLACEMENT";
+    case Operation::Delete:
+      return "SEARCH";
+    case Operation::Add:
+      return "TEXT";
+    case Operation::Patch:
+      return "PATCH";
+  }
+  return "TEXT";
+}
+
+// A patch's number counting from 1 when text is one, else 0.
+int PatchNumber(const std::string& text) {
+  int number = 0;
+  return platform::TryStrToInt(text, number) && number > 0 ? number : 0;
+}
+
+}  // namespace
+
+Session::Session(const Command& command, std::FILE* out, std::FILE* err)
+    : command_(command),
+      out_(out),
+      report_(err),
+      backend_(report_, {.force = command.options.force}, command.options.overwrite_backups),
+      installed_backend_(backend_),
+      start_folder_(std::filesystem::current_path().string()) {}
+
+Session::~Session() {
+  log_echo_.reset();
+  ui::Application().Reset();
+  MainForm = nullptr;
+  LogForm = nullptr;
+}
+
+int Session::Run() {
+  if (!ConvertTexts()) return report_.ExitStatus();
+  Start();
+  if (report_.Worst() >= Severity::Usage || !ApplyOptions()) return report_.ExitStatus();
+  if (command_.operation == Operation::Patch) {
+    if (!PreparePatch()) return report_.ExitStatus();
+  } else {
+    SetOperation();
+    AddPaths();
+  }
+  TMainForm& form = *MainForm;
+  ui::Dispatch([&form] { form.Button1Click(form.Button1); });
+  if (command_.options.log && !command_.options.dry_run) {
+    ui::Dispatch([&form] { form.SaveLogFile(); });
+  }
+  std::fflush(out_);
+  return report_.ExitStatus();
+}
+
+bool Session::ConvertTexts() {
+  const std::vector<std::string>& given = command_.texts;
+  for (std::size_t i = 0; i < given.size(); ++i) {
+    // A cue file and a document root are paths, converted as file names.
+    const bool path = command_.operation == Operation::Patch && i != 1;
+    std::string cp932;
+    std::string unheld;
+    if (!path && !ArgumentToCp932(given[i], cp932, unheld)) {
+      const std::string what = TextName(command_.operation, i);
+      report_.AddOwn(Severity::Usage,
+                     unheld.empty() ? what + " is not valid UTF-8"
+                                    : what + " holds '" + unheld +
+                                          "', which code page 932 cannot hold; nothing was done");
+      return false;
+    }
+    if (!path && cp932.empty() && command_.operation != Operation::Patch &&
+        !(command_.operation == Operation::Replace && i == 1)) {
+      report_.Add(Severity::Usage, u8"対象文字列をなにか入力してください."_sj);
+      return false;
+    }
+    texts_.push_back(path ? given[i] : cp932);
+  }
+  return true;
+}
+
+void Session::Start() {
+  ui::TApplication& application = ui::Application();
+  application.SetTitle("Plyfix");
+  MainForm = application.CreateForm<TMainForm>();
+  LogForm = application.CreateForm<TLogForm>();
+  const Options& options = command_.options;
+  // A dry run writes nothing at all; without --log, not even the empty log
+  // file that showing the window creates when there is none.
+  if (options.dry_run) installed_files_.emplace(dry_run_files_);
+  {
+    std::optional<platform::ScopedFileService> showing;
+    if (!options.dry_run && !options.log) showing.emplace(dry_run_files_);
+    ui::Dispatch([] { MainForm->Show(); });
+  }
+  TMainForm& form = *MainForm;
+  if (options.log && form.LogEnabled == 0) {
+    form.LogEnabled = 1;
+    ui::Dispatch([&form] { form.LoadLogFile(); });
+  }
+  // Every line reaches standard output, however long the run.
+  LogForm->LogText->SetMaxLength(0);
+  log_echo_.emplace(*LogForm->LogText, out_, options.quiet, report_);
+}
+
+bool Session::ApplyOptions() {
+  TMainForm& form = *MainForm;
+  const Options& options = command_.options;
+  // Every refusal at admission is then reported; the questions this brings
+  // all have answers that do what the window does without them.
+  form.AlwaysConfirm = true;
+  form.LogEnabled = 1;
+  if (options.ignore_case) form.CapIgnore = *options.ignore_case;
+  if (options.backup) {
+    form.Backup = *options.backup;
+    form.BUPlace = 0;
+    if (options.backup_folder) {
+      const std::string folder = ProgramPath(*options.backup_folder, Severity::Usage);
+      if (folder.empty()) return false;
+      if (!platform::Files().DirectoryExists(folder)) {
+        report_.AddOwn(Severity::Usage, *options.backup_folder + ": not a folder");
+        return false;
+      }
+      form.BUPlace = 1;
+      form.BUFolder = folder == "/" ? folder : folder + platform::kPathDelim;
+    }
+  }
+  if (options.read_only_mode) form.ReadOnlyMode = *options.read_only_mode;
+  if (options.recursive) form.SubDir = *options.recursive;
+  if (options.skip_hidden) form.ProhibHid = true;
+  if (options.skip_system) form.ProhibSys = true;
+  const auto extension_list = [this](const std::string& option, const std::string& given, bool& on,
+                                     std::string& list) {
+    std::string unheld;
+    if (!ArgumentToCp932(given, list, unheld)) {
+      report_.AddOwn(Severity::Usage,
+                     option + " holds '" + unheld + "', which code page 932 cannot hold");
+      return false;
+    }
+    on = !list.empty();
+    return true;
+  };
+  if (options.allow && !extension_list("--allow", *options.allow, form.Allow, form.AllowTypes)) {
+    return false;
+  }
+  if (options.prohibit &&
+      !extension_list("--prohibit", *options.prohibit, form.Prohibit, form.ProhibitTypes)) {
+    return false;
+  }
+  return true;
+}
+
+void Session::SetOperation() {
+  TMainForm& form = *MainForm;
+  form.RadioGroup1->SetItemIndex(OperationIndex(command_.operation));
+  form.RadioGroup1Click(form.RadioGroup1);
+  form.Edit1->SetText(texts_[0]);
+  if (command_.operation == Operation::Replace) form.Edit2->SetText(texts_[1]);
+  if (command_.operation == Operation::Add) {
+    const Options& options = command_.options;
+    form.RadioGroup2->SetItemIndex(static_cast<int>(*options.add_at));
+    form.RadioGroup2Click(form.RadioGroup2);
+    if (options.add_at == AddAt::Line) form.Edit3->SetText(options.line_number);
+    form.CheckBox1->SetChecked(options.skip_if_there);
+  }
+}
+
+std::string Session::ProgramPath(const std::string& argument, Severity missing) {
+  std::filesystem::path os(argument);
+  if (os.is_relative()) os = std::filesystem::path(start_folder_) / os;
+  std::string normal = os.lexically_normal().string();
+  while (normal.size() > 1 && normal.back() == '/') normal.pop_back();
+  const std::string path = platform::OsNameToCp932(normal);
+  if (path.find('?') != std::string::npos) {
+    report_.AddOwn(missing, argument + ": a name code page 932 cannot hold (or holding '?')");
+    return {};
+  }
+  if (platform::Files().GetAttributes(path) == platform::kInvalidAttributes) {
+    report_.AddOwn(missing, argument + ": no such file or folder");
+    return {};
+  }
+  return path;
+}
+
+void Session::AddPaths() {
+  TMainForm& form = *MainForm;
+  for (const std::string& argument : command_.paths) {
+    const std::string path = ProgramPath(argument, Severity::Problem);
+    if (path.empty()) continue;
+    const bool folder = (platform::Files().GetAttributes(path) & platform::faDirectory) != 0;
+    const int listed = form.FullPaths->Count();
+    const int shown = report_.Shown();
+    ui::Dispatch([&form, &path] { form.WMDropFiles({path}); });
+    // Only the allow list refuses without a word; a file named on the command
+    // line must not vanish without one.
+    if (!folder && form.FullPaths->Count() == listed && report_.Shown() == shown) {
+      report_.AddOwn(Severity::Problem, argument + ": not admitted: its extension is not allowed");
+    }
+  }
+}
+
+bool Session::PreparePatch() {
+  TMainForm& form = *MainForm;
+  const std::string cue_file = ProgramPath(texts_[0], Severity::Usage);
+  if (cue_file.empty()) return false;
+  backend_.SetOpenDialogFiles({cue_file});
+  ui::Dispatch([&form] { form.C2Click(form.C2); });
+  if (report_.Worst() >= Severity::Usage || !form.PanelPatch->Visible()) return false;
+
+  const ui::TItems& patches = form.ComboBoxPatch->Items();
+  int chosen = patches.Count();
+  for (int i = 0; i < patches.Count() && chosen == patches.Count(); ++i) {
+    if (patches[i] == texts_[1]) chosen = i;
+  }
+  if (chosen == patches.Count() && PatchNumber(texts_[1]) <= patches.Count()) {
+    chosen = PatchNumber(texts_[1]) - 1;
+  }
+  if (chosen < 0 || chosen == patches.Count()) {
+    std::string known;
+    for (int i = 0; i < patches.Count(); ++i) {
+      known += "\n  " + std::to_string(i + 1) + "  " + ToTerminal(patches[i]);
+    }
+    report_.AddOwn(Severity::Usage, "no patch '" + command_.texts[1] + "' in " + command_.texts[0] +
+                                        "; it has:" + known);
+    return false;
+  }
+  form.ComboBoxPatch->SetItemIndex(chosen);
+  ui::Dispatch([&form] { form.ComboBoxPatchChange(form.ComboBoxPatch); });
+
+  const std::string root = ProgramPath(texts_[2], Severity::Usage);
+  if (root.empty()) return false;
+  if ((platform::Files().GetAttributes(root) & platform::faDirectory) == 0) {
+    report_.AddOwn(Severity::Usage, texts_[2] + ": not a folder");
+    return false;
+  }
+  backend_.SetBrowsedFolder(root);
+  ui::Dispatch([&form] { form.ButtonAssignFolderClick(form.ButtonAssignFolder); });
+  return true;
+}
+
+}  // namespace batch
