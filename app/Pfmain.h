@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "platform/string_list.h"
@@ -149,6 +150,20 @@ class TMainForm : public ui::TForm {
   void AddPath(const std::string& path);
   void ScanFolder(const std::string& folder);
   std::string BrowseFolder(ui::TForm* owner, const std::string& title);
+  // Widens the list's scrolling extent for one new display text, if it is the widest.
+  void WidenListExtent(const std::string& text);
+  // Steps 2 and 3 of adding a folder: a sub-folder without SubDir is passed over,
+  // and with AlwaysConfirm the user is asked. True when the folder may be expanded.
+  bool MayExpandFolder(const std::string& folder);
+  // The folder guard: true when the folder is not a guarded one or the user said Yes.
+  bool PassesFolderGuard(const std::string& folder);
+  // Removes every selected entry from both sequences in one pass.
+  void RemoveSelectedEntries();
+  // The lowered full path of every listed file, for the duplicate test.
+  std::unordered_set<std::string> ListedPaths;
+  // The widest display text's width in pixels, as UpdateListExtent last measured
+  // it and admissions since have widened it.
+  int ListWidest = 0;
 
   // Settings.
   void LoadSettings();
@@ -156,8 +171,16 @@ class TMainForm : public ui::TForm {
   void ShowPreferences(int page);
 
   // Log file.
+  // Creates the log file from the log text when it is missing, then loads it into
+  // the log text. Never raises: a failure is shown in the error box and the log
+  // text stays as it was; a log file that exists but cannot be read is held back
+  // for the rest of the session (neither loaded nor overwritten again).
   void LoadLogFile();
-  void SaveLogFile();
+  // Writes the log text to the log file. Never raises: a failure is shown in the
+  // error box and the result is false. A held-back log file is left untouched
+  // (the result is true: nothing is to be done).
+  bool SaveLogFile();
+  bool LogFileHeldBack = false;
 
   // Conversion run.
   void OpenRunLogBlock();

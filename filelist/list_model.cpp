@@ -1,18 +1,75 @@
-// The refreshes after a list command: the list's horizontal extent and the file
-// count in the window's caption.
+// The admission gate of the file list and the refreshes after a list command:
+// the list's horizontal extent and the file count in the window's caption.
 
 #include <algorithm>
 
 #include "app/Pfmain.h"
+#include "filelist/list_rules.h"
+#include "platform/ansi.h"
+#include "platform/files.h"
 #include "platform/text.h"
+#include "ui/application.h"
+
+namespace {
+
+// A refused file: reported in a plain notice when the user wants every refusal
+// shown. Always false, the result of the refused admission.
+bool Refuse(bool report, const std::string& text) {
+  if (report) ui::Application().MessageBox(text, ui::Application().Title(), ui::MB_OK);
+  return false;
+}
+
+}  // namespace
+
+bool TMainForm::AddFileToList(const std::string& path) {
+  const std::string extension = ExtensionOf(path);
+  if (PanelPatch->Visible()) {
+    // Patch mode: the cue file's extension line is the allow list.
+    const std::string cue_extensions = CueLines->Count() > 2 ? (*CueLines)[2] : "";
+    if (!ExtensionInList(extension, cue_extensions)) return false;
+  } else if (Allow && !ExtensionInList(extension, AllowTypes)) {
+    return false;
+  }
+
+  // A path whose attributes cannot be read (removed meanwhile, a broken link) is
+  // passed over without a word.
+  const std::uint32_t attributes = platform::Files().GetAttributes(path);
+  if (attributes == platform::kInvalidAttributes) return false;
+  const std::string name = platform::ExtractFileName(path);
+  if (ProhibSys && (attributes & platform::faSysFile) != 0) {
+    return Refuse(AlwaysConfirm, u8"システムファイルなので追加しません : "_sj + name);
+  }
+  if (ProhibHid && (attributes & platform::faHidden) != 0) {
+    return Refuse(AlwaysConfirm, u8"隠しファイルなので追加しません : "_sj + name);
+  }
+  if (Prohibit && ExtensionInList(extension, ProhibitTypes)) {
+    return Refuse(AlwaysConfirm, u8"禁止された拡張子のため、リストに追加しません :"_sj + name);
+  }
+  std::string key = platform::AnsiLowerCase(path);
+  if (ListedPaths.contains(key)) {
+    return Refuse(AlwaysConfirm, u8"すでにリストにあるので追加しません :"_sj + name);
+  }
+
+  ListedPaths.insert(std::move(key));
+  FullPaths->Add(path);
+  const std::string& display = ShowFullPath ? path : name;
+  ListBox1->Items().Add(display);
+  WidenListExtent(display);
+  return true;
+}
+
+void TMainForm::WidenListExtent(const std::string& text) {
+  ListWidest = std::max(ListWidest, ui::Application().TextWidth(Font(), text));
+  ListBox1->SetHorizontalExtent(ListWidest + 5);
+}
 
 void TMainForm::UpdateListExtent() {
-  int widest = 0;
+  ListWidest = 0;
   const ui::TItems& items = ListBox1->Items();
   for (int i = 0; i < items.Count(); ++i) {
-    widest = std::max(widest, ui::Application().TextWidth(Font(), items[i]));
+    ListWidest = std::max(ListWidest, ui::Application().TextWidth(Font(), items[i]));
   }
-  ListBox1->SetHorizontalExtent(widest + 5);
+  ListBox1->SetHorizontalExtent(ListWidest + 5);
 }
 
 void TMainForm::UpdateFileCount() {
