@@ -165,7 +165,8 @@ class TMainForm : public ui::TForm {
   // it and admissions since have widened it.
   int ListWidest = 0;
 
-  // Settings.
+  // Settings. The preferences dialog's folder button uses BrowseFolder.
+  friend class TPrefForm;
   void LoadSettings();
   void SaveSettings();
   void ShowPreferences(int page);

@@ -79,12 +79,22 @@ std::optional<std::size_t> FindKey(const std::vector<std::string>& lines, Sectio
   return std::nullopt;
 }
 
-// A value in one pair of double quotes is read without them.
+// A value in one pair of double or single quotes is read without them, as the
+// Windows profile functions read it.
 std::string_view Unquote(std::string_view value) {
-  if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
+  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+      value.back() == value.front()) {
     return value.substr(1, value.size() - 2);
   }
   return value;
+}
+
+// The value as a "key=value" line carries it: quoted when reading would otherwise
+// change it (blanks at either end, or a pair of quotes around it), so that this
+// reader and the Windows one both give back exactly the value written.
+std::string EncodeValue(const std::string& value) {
+  if (Unquote(Trim(value)) == value) return value;
+  return '"' + value + '"';
 }
 
 // Decodes an integer value: hexadecimal after "0x"/"0X" when the value is longer
@@ -165,6 +175,7 @@ bool TIniFile::ReadBool(const std::string& section, const std::string& key,
 void TIniFile::WriteString(const std::string& section, const std::string& key,
                            const std::string& value) {
   // Change the lines, remembering how to undo it should the file refuse the write.
+  const std::string line_value = EncodeValue(value);
   std::size_t index = lines_.size();
   std::size_t inserted = 0;
   std::string replaced;
@@ -173,15 +184,15 @@ void TIniFile::WriteString(const std::string& section, const std::string& key,
   if (found) {
     index = *found;
     replaced = lines_[index];
-    lines_[index] = std::string(ParseKeyLine(replaced)->key) + "=" + value;
+    lines_[index] = std::string(ParseKeyLine(replaced)->key) + "=" + line_value;
   } else if (span) {
     index = span->end;
     while (index - 1 > span->header && Trim(lines_[index - 1]).empty()) --index;
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(index), key + "=" + value);
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(index), key + "=" + line_value);
     inserted = 1;
   } else {
     lines_.push_back("[" + section + "]");
-    lines_.push_back(key + "=" + value);
+    lines_.push_back(key + "=" + line_value);
     inserted = 2;
   }
 

@@ -68,17 +68,46 @@ TEST_F(ProfileTest, WritesKeepEveryOtherLineInPlace) {
 TEST_F(ProfileTest, ReadsValuesByCaseInsensitiveNames) {
   memory_.files[path_] =
       "Top=1\r\n[window]\r\n;Left=3\r\n\tTOP\t=  42 \r\nEmpty=\r\nQuoted=\" a b \"\r\n"
-      "Quote=\"\r\n[Data]\r\nLeft=9\r\nLong=" +
+      "Quote=\"\r\nSingle= 'a ' \r\nMixed=\"a'\r\n[Data]\r\nLeft=9\r\nLong=" +
       std::string(3000, 'x');
   const TIniFile ini(path_);
   EXPECT_EQ(ini.ReadString("Window", "top", "d"), "42");
   EXPECT_EQ(ini.ReadString("Window", "Empty", "d"), "");
   EXPECT_EQ(ini.ReadString("Window", "Quoted", "d"), " a b ");
   EXPECT_EQ(ini.ReadString("Window", "Quote", "d"), "\"");
+  EXPECT_EQ(ini.ReadString("Window", "Single", "d"), "a ");
+  EXPECT_EQ(ini.ReadString("Window", "Mixed", "d"), "\"a'");
   EXPECT_EQ(ini.ReadString("Window", "Left", "d"), "d");
   EXPECT_EQ(ini.ReadString("Missing", "Top", "d"), "d");
   EXPECT_EQ(ini.ReadString("Data", "Long", ""), std::string(2047, 'x'));
   EXPECT_EQ(ini.FileName(), path_);
+}
+
+// Values that reading would change are quoted on writing, so they come back
+// exactly; the quoted line is also what the Windows reader gives back as the value.
+TEST_F(ProfileTest, StringsComeBackAsWritten) {
+  const struct {
+    std::string value;
+    std::string line;
+  } cases[] = {
+      {"plain text", "plain text"},
+      {"", ""},
+      {" lead", "\" lead\""},
+      {"trail\t", "\"trail\t\""},
+      {"\"quoted\"", "\"\"quoted\"\""},
+      {"'single'", "\"'single'\""},
+      {"\"", "\""},
+      {"\"open", "\"open"},
+      {"mid \"q\" dle", "mid \"q\" dle"},
+      {"a=b;c", "a=b;c"},
+      {"\x93\xfa\x96\x7b ", "\"\x93\xfa\x96\x7b \""},
+  };
+  TIniFile ini(path_);
+  for (const auto& c : cases) {
+    ini.WriteString("Box1", "Box1-0", c.value);
+    EXPECT_EQ(memory_.files[path_], "[Box1]\r\nBox1-0=" + c.line + "\r\n") << c.value;
+    EXPECT_EQ(TIniFile(path_).ReadString("Box1", "Box1-0", "none"), c.value);
+  }
 }
 
 TEST_F(ProfileTest, IntegerAndBooleanEncodings) {
