@@ -6,6 +6,7 @@
 #include "log/Pflog.h"
 #include "log/log_file.h"
 #include "platform/ansi.h"
+#include "ui/dispatch.h"
 
 TMainForm* MainForm = nullptr;
 
@@ -313,9 +314,11 @@ void TMainForm::FormShow(ui::TObject*) {
 }
 
 void TMainForm::FormClose(ui::TObject*, ui::TCloseAction&) {
-  if (LogEnabled) SaveLogFile();
+  // Closing never stops half-way: a save that fails is shown, and the remaining
+  // steps still run, so the settings are saved after a failed log and the program ends.
+  if (LogEnabled) ui::Dispatch([this] { SaveLogFile(); });
   WorkingMode = RadioGroup1->ItemIndex();
-  SaveSettings();
+  ui::Dispatch([this] { SaveSettings(); });
   CueLines.reset();
   FullPaths.reset();
   WorkLines.reset();

@@ -35,5 +35,6 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   qtui::QtBackend backend;
   ui::ScopedBackend installed(backend);
-  return PlyfixMain();
+  // Qt has taken its own options out of argv; what is left are the paths to open.
+  return PlyfixMain(CommandLinePaths(argc, argv));
 }

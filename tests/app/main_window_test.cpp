@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/help_file.h"
 #include "platform/ansi.h"
 #include "platform/errors.h"
 #include "tests/app/program_fixture.h"
@@ -18,7 +19,7 @@ using Kind = ui::ScriptedBackend::Entry::Kind;
 TEST_F(ProgramTest, FirstStartShowsTheDefaults) {
   const int exit_code = Run([] {
     EXPECT_EQ(ui::Application().Title(), "Plyfix");
-    EXPECT_EQ(ui::Application().HelpFile(), "C:\\My Documents\\Projects\\Plyfix\\PLYFIX.HLP");
+    EXPECT_EQ(ui::Application().HelpFile(), kHelpFilePath);
     EXPECT_EQ(ui::Application().MainForm(), MainForm);
     EXPECT_EQ(MainForm->Caption(), "Plyfix ver.1.1.0");
     ASSERT_NE(MainForm->FullPaths, nullptr);
@@ -157,7 +158,7 @@ TEST_F(ProgramTest, HelpItemsHandTheFixedHelpFileAndTheirCommand) {
   const unsigned commands[] = {11, 3};
   for (std::size_t i = 0; i < transcript.size(); ++i) {
     EXPECT_EQ(transcript[i].kind, Kind::Help);
-    EXPECT_EQ(transcript[i].text, "C:\\My Documents\\Projects\\Plyfix\\PLYFIX.HLP");
+    EXPECT_EQ(transcript[i].text, kHelpFilePath);
     EXPECT_EQ(transcript[i].flags, commands[i]);
     EXPECT_EQ(transcript[i].data, 0);
   }
