@@ -55,7 +55,7 @@ Reply AnswerQuestion(const std::string& text, const std::string& caption,
     return choices.force ? Answer(ui::IDYES) : Answer(ui::IDNO, Severity::Problem, text);
   }
   // A question this table does not know: decline it, which never writes.
-  return Answer(ui::IDNO, Severity::Problem, caption + ": " + text);
+  return Answer(ui::IDNO, Severity::Problem, text);
 }
 
 }  // namespace
