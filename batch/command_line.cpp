@@ -356,7 +356,8 @@ Options:
       --skip-hidden         refuse hidden files
       --skip-system         refuse system files (FIFOs, sockets, devices)
       --force               also expand the protected system folders
-  -n, --dry-run             list what would change; write nothing at all
+  -n, --dry-run             list what would change; write nothing at all (no
+                            file, backup, temporary copy or log file)
       --log                 also record the run in the log file PFlog.txt
   -q, --quiet               print no log lines
       --head, --tail        add: before the first line, after the last line

@@ -366,20 +366,23 @@ TEST_F(BatchProgramTest, RefusedAndMissingPathsAreListedWhileTheRestIsDone) {
   Write("a.html", "old\n");
   Write("setup.exe", "old\n");
   Write("notes.txt", "old\n");
+  Write("café.html", "old\n");
 
   const Result result =
       Run({"replace", "old", "new", "--no-backup", "--allow=html,exe", "site/a.html",
-           "site/setup.exe", "site/missing.html", "/etc", "site/notes.txt"});
+           "site/setup.exe", "site/missing.html", "/etc", "site/notes.txt", "site/café.html"});
 
   EXPECT_EQ(result.status, 1);
   EXPECT_EQ(result.err,
             "plyfix: 禁止された拡張子のため、リストに追加しません :setup.exe\n"
             "plyfix: site/missing.html: no such file or folder\n"
             "plyfix: システムフォルダを対象にするのは危険です! > /etc\n"
-            "plyfix: site/notes.txt: not admitted: its extension is not allowed\n");
+            "plyfix: site/notes.txt: not admitted: its extension is not allowed\n"
+            "plyfix: site/café.html: a name code page 932 cannot hold (or holding '?')\n");
   EXPECT_EQ(Slurp(Site("a.html")), "new\r\n");
   EXPECT_EQ(Slurp(Site("setup.exe")), "old\n");
   EXPECT_EQ(Slurp(Site("notes.txt")), "old\n");
+  EXPECT_EQ(Slurp(Site("café.html")), "old\n");
 }
 
 TEST_F(BatchProgramTest, UsageHelpAndVersion) {
