@@ -4,6 +4,7 @@
 // defined in the folders of their subsystems (app/, engine/, filelist/,
 // settings/, log/, cue/, dialogs/).
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <unordered_set>
@@ -150,6 +151,9 @@ class TMainForm : public ui::TForm {
   void AddPath(const std::string& path);
   void ScanFolder(const std::string& folder);
   std::string BrowseFolder(ui::TForm* owner, const std::string& title);
+  // AddFileToList with the file's attributes already read (kInvalidAttributes
+  // when they could not be).
+  bool AdmitFile(const std::string& path, std::uint32_t attributes);
   // Widens the list's scrolling extent for one new display text, if it is the widest.
   void WidenListExtent(const std::string& text);
   // Steps 2 and 3 of adding a folder: a sub-folder without SubDir is passed over,

@@ -142,7 +142,14 @@ void TMainForm::ScanFolder(const std::string& folder) {
     if (entry.name == "." || entry.name == "..") continue;
     const std::string path = JoinPath(frame.folder, entry.name);
     if ((entry.attributes & platform::faDirectory) == 0) {
-      AddFileToList(path);
+      // The enumeration read a file's attributes already; only an entry that is
+      // neither file nor folder is asked again, so that a broken link (which the
+      // enumeration reports as a system entry) reads as unreadable.
+      if ((entry.attributes & platform::faSysFile) != 0) {
+        AddFileToList(path);
+      } else {
+        AdmitFile(path, entry.attributes);
+      }
       continue;
     }
     // A sub-folder goes the way AddPath takes it, entered here instead of by a call.
@@ -213,10 +220,11 @@ void TMainForm::RemoveSelectedEntries() {
   for (int i = 0; i < items.Count(); ++i) {
     if (ListBox1->Selected(i)) {
       ListedPaths.erase(platform::AnsiLowerCase(paths[i]));
-    } else {
-      kept_texts.push_back(items[i]);
-      paths[kept++] = std::move(paths[i]);
+      continue;
     }
+    kept_texts.push_back(items[i]);
+    if (kept != static_cast<std::size_t>(i)) paths[kept] = std::move(paths[i]);
+    ++kept;
   }
   paths.resize(kept);
   ListBox1->Items().Assign(std::move(kept_texts));

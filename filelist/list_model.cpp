@@ -12,17 +12,25 @@
 
 namespace {
 
-// A refused file: reported in a plain notice when the user wants every refusal
-// shown. Always false, the result of the refused admission.
-bool Refuse(bool report, const std::string& text) {
-  if (report) ui::Application().MessageBox(text, ui::Application().Title(), ui::MB_OK);
+// A refused file: reported, with the file name of its path, in a plain notice
+// when the user wants every refusal shown. Always false, the result of the
+// refused admission.
+bool Refuse(bool report, const std::string& message, const std::string& path) {
+  if (report) {
+    ui::Application().MessageBox(message + platform::ExtractFileName(path),
+                                 ui::Application().Title(), ui::MB_OK);
+  }
   return false;
 }
 
 }  // namespace
 
 bool TMainForm::AddFileToList(const std::string& path) {
-  const std::string extension = ExtensionOf(path);
+  return AdmitFile(path, platform::Files().GetAttributes(path));
+}
+
+bool TMainForm::AdmitFile(const std::string& path, std::uint32_t attributes) {
+  const std::string_view extension = ExtensionOf(path);
   if (PanelPatch->Visible()) {
     // Patch mode: the cue file's extension line is the allow list.
     const std::string cue_extensions = CueLines->Count() > 2 ? (*CueLines)[2] : "";
@@ -33,28 +41,25 @@ bool TMainForm::AddFileToList(const std::string& path) {
 
   // A path whose attributes cannot be read (removed meanwhile, a broken link) is
   // passed over without a word.
-  const std::uint32_t attributes = platform::Files().GetAttributes(path);
   if (attributes == platform::kInvalidAttributes) return false;
-  const std::string name = platform::ExtractFileName(path);
   if (ProhibSys && (attributes & platform::faSysFile) != 0) {
-    return Refuse(AlwaysConfirm, u8"システムファイルなので追加しません : "_sj + name);
+    return Refuse(AlwaysConfirm, u8"システムファイルなので追加しません : "_sj, path);
   }
   if (ProhibHid && (attributes & platform::faHidden) != 0) {
-    return Refuse(AlwaysConfirm, u8"隠しファイルなので追加しません : "_sj + name);
+    return Refuse(AlwaysConfirm, u8"隠しファイルなので追加しません : "_sj, path);
   }
   if (Prohibit && ExtensionInList(extension, ProhibitTypes)) {
-    return Refuse(AlwaysConfirm, u8"禁止された拡張子のため、リストに追加しません :"_sj + name);
+    return Refuse(AlwaysConfirm, u8"禁止された拡張子のため、リストに追加しません :"_sj, path);
   }
-  std::string key = platform::AnsiLowerCase(path);
-  if (ListedPaths.contains(key)) {
-    return Refuse(AlwaysConfirm, u8"すでにリストにあるので追加しません :"_sj + name);
+  // The last test: a path not listed yet is taken into the set at once.
+  if (!ListedPaths.insert(platform::AnsiLowerCase(path)).second) {
+    return Refuse(AlwaysConfirm, u8"すでにリストにあるので追加しません :"_sj, path);
   }
 
-  ListedPaths.insert(std::move(key));
   FullPaths->Add(path);
-  const std::string& display = ShowFullPath ? path : name;
-  ListBox1->Items().Add(display);
+  std::string display = ShowFullPath ? path : platform::ExtractFileName(path);
   WidenListExtent(display);
+  ListBox1->Items().Add(std::move(display));
   return true;
 }
 

@@ -2,16 +2,22 @@
 
 #include "platform/text.h"
 
-std::string ExtensionOf(std::string_view path) {
+std::string_view ExtensionOf(std::string_view path) {
   const std::size_t dot = path.rfind('.');
-  return std::string(dot == std::string_view::npos ? path : path.substr(dot + 1));
+  return dot == std::string_view::npos ? path : path.substr(dot + 1);
 }
 
 bool ExtensionInList(std::string_view extension, std::string_view list) {
-  for (const std::string& item : platform::SplitCommaList(list)) {
-    if (platform::AnsiSameText(item, extension)) return true;
+  // The pieces of platform::SplitCommaList, walked in place: the list is read
+  // once per offered file.
+  std::string_view rest = list;
+  for (;;) {
+    const std::size_t comma = rest.find(',');
+    if (platform::AnsiSameText(rest.substr(0, comma), extension)) return true;
+    if (comma == std::string_view::npos) return false;
+    rest.remove_prefix(comma + 1);
+    if (rest.empty()) return false;
   }
-  return false;
 }
 
 std::string JoinPath(std::string_view folder, std::string_view name) {

@@ -8,7 +8,7 @@
 
 // The text after the last "." anywhere in the path (folders included); the whole
 // path when it holds no "."; empty when it ends in ".".
-std::string ExtensionOf(std::string_view path);
+std::string_view ExtensionOf(std::string_view path);
 
 // True when an item of the comma list equals the extension as a whole, letter
 // case ignored. Items are not trimmed: " htm" never matches "htm".
