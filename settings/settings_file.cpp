@@ -165,7 +165,8 @@ void TMainForm::SaveSettings() {
 }
 
 void TMainForm::ShowPreferences(int page) {
-  if (LogEnabled) SaveLogFile();
+  // A log that cannot be saved keeps the dialog closed, so nothing changes.
+  if (LogEnabled && !SaveLogFile()) return;
   auto dialog = std::make_unique<TPrefForm>(this);
   dialog->SetTop(Top() + 50);
   dialog->SetLeft(Left() + 80);

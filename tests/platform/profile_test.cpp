@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <climits>
+#include <filesystem>
 #include <map>
 
 #include "platform/errors.h"
@@ -182,6 +185,31 @@ TEST(ProfileFileTest, MissingFileReadsDefaultsAndIsCreatedWithCrLf) {
   ini.WriteBool("Setting", "Log", false);
   EXPECT_EQ(platform_test::Slurp(path), "[Window]\r\nTop=10\r\n[Setting]\r\nLog=0\r\n");
   EXPECT_FALSE(TIniFile(path).ReadBool("Setting", "Log", true));
+}
+
+// Each write puts a whole new copy in the file's place; a read-only file (the
+// program's read-only attribute) refuses the write and stays as it was.
+TEST(ProfileFileTest, WritesReplaceTheWholeFileAndAReadOnlyFileStaysWhole) {
+  platform_test::TempFolder folder;
+  const std::string path = folder.Path("Plyfix.ini");
+  platform_test::Spill(path, "; mine\r\n[Window]\r\nTop=5\r\n");
+  struct stat before;
+  ASSERT_EQ(stat(path.c_str(), &before), 0);
+  TIniFile ini(path);
+  ini.WriteInteger("Window", "Top", 6);
+  struct stat after;
+  ASSERT_EQ(stat(path.c_str(), &after), 0);
+  EXPECT_NE(after.st_ino, before.st_ino) << "a new copy renamed into place";
+  EXPECT_EQ(platform_test::Slurp(path), "; mine\r\n[Window]\r\nTop=6\r\n");
+
+  ASSERT_TRUE(Files().SetAttributes(path, faReadOnly));
+  EXPECT_THROW(ini.WriteInteger("Window", "Left", 7), EIniFileException);
+  EXPECT_EQ(platform_test::Slurp(path), "; mine\r\n[Window]\r\nTop=6\r\n");
+  std::vector<std::string> leftovers;
+  for (const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
+    leftovers.push_back(entry.path().filename().string());
+  }
+  EXPECT_EQ(leftovers, std::vector<std::string>{"Plyfix.ini"});
 }
 
 }  // namespace

@@ -474,12 +474,16 @@ class QtSmokeTest : public QObject {
   std::unique_ptr<ui::ScopedBackend> scoped_;
 };
 
+// The test classes of the other files in this folder.
+int RunPrefDialogTest(int argc, char** argv);
+
 int main(int argc, char** argv) {
   // Runs without a display unless told otherwise.
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
   QtSmokeTest test;
-  return QTest::qExec(&test, argc, argv);
+  const int smoke = QTest::qExec(&test, argc, argv);
+  return RunPrefDialogTest(argc, argv) | smoke;
 }
 
 #include "qt_smoke_test.moc"
