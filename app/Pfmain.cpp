@@ -294,6 +294,9 @@ TMainForm::TMainForm(ui::TComponent* owner) : ui::TForm(owner) {
 }
 
 void TMainForm::FormShow(ui::TObject*) {
+  // Only the first showing restores the state; showing the window again must not
+  // replace the lists and settings of the running session.
+  if (FullPaths != nullptr) return;
   FullPaths = std::make_unique<platform::TStringList>();
   WorkLines = std::make_unique<platform::TStringList>();
   CueLines = std::make_unique<platform::TStringList>();

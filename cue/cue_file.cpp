@@ -38,8 +38,9 @@ bool FindPatch(const platform::TStringList& lines, int index, PatchStrings& patc
   return true;
 }
 
-std::string AllowList(const platform::TStringList& lines) {
-  return LineOrEmpty(lines, kExtensionLine);
+std::optional<std::string> AllowList(const platform::TStringList& lines) {
+  if (lines.Count() <= kExtensionLine) return std::nullopt;
+  return lines[kExtensionLine];
 }
 
 std::vector<std::string> InformationLines(const platform::TStringList& lines) {

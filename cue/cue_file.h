@@ -2,6 +2,7 @@
 // The cue file's layout: three header lines (site, server, extension list) and
 // then three lines per patch (name, search string, replacement), all verbatim.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,9 +25,10 @@ struct PatchStrings {
 // The strings of patch index; false when the lines hold no such patch.
 bool FindPatch(const platform::TStringList& lines, int index, PatchStrings& patch);
 
-// The allow list of admission in patch mode: the extension line (line 2), or
-// empty, which admits nothing, when the lines are too few to hold it.
-std::string AllowList(const platform::TStringList& lines);
+// The allow list of admission in patch mode: the extension line (line 2); none,
+// so that nothing is admitted, when the lines are too few to hold it (a rejected
+// short file).
+std::optional<std::string> AllowList(const platform::TStringList& lines);
 
 // The first four lines of the information window: site, server, extensions and
 // the heading of what is rewritten.

@@ -2,8 +2,10 @@
 // the list's horizontal extent and the file count in the window's caption.
 
 #include <algorithm>
+#include <optional>
 
 #include "app/Pfmain.h"
+#include "cue/cue_file.h"
 #include "filelist/list_rules.h"
 #include "platform/ansi.h"
 #include "platform/files.h"
@@ -32,9 +34,10 @@ bool TMainForm::AddFileToList(const std::string& path) {
 bool TMainForm::AdmitFile(const std::string& path, std::uint32_t attributes) {
   const std::string_view extension = ExtensionOf(path);
   if (PanelPatch->Visible()) {
-    // Patch mode: the cue file's extension line is the allow list.
-    const std::string cue_extensions = CueLines->Count() > 2 ? (*CueLines)[2] : "";
-    if (!ExtensionInList(extension, cue_extensions)) return false;
+    // Patch mode: the cue file's extension line is the allow list; a rejected
+    // file too short to hold one admits nothing.
+    const std::optional<std::string> cue_extensions = cue::AllowList(*CueLines);
+    if (!cue_extensions || !ExtensionInList(extension, *cue_extensions)) return false;
   } else if (Allow && !ExtensionInList(extension, AllowTypes)) {
     return false;
   }

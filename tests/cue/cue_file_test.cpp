@@ -54,7 +54,7 @@ TEST(CueFile, TheAllowListIsTheExtensionLineOrNothing) {
   EXPECT_EQ(cue::AllowList(Lines({"site", "server", "html,htm"})), "html,htm");
   EXPECT_EQ(cue::AllowList(Lines({"site", "server", "", "p", "s", "r"})), "");
   for (const auto& short_file : {Lines({}), Lines({"site"}), Lines({"site", "server"})}) {
-    EXPECT_EQ(cue::AllowList(short_file), "");
+    EXPECT_EQ(cue::AllowList(short_file), std::nullopt);
   }
 }
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -28,6 +30,29 @@ class PatchModeTest : public app_test::ProgramTest {
     backend_.AnswerOpenDialog({path});
     MainForm->C2->SetEnabled(true);
     MainForm->C2->Click();
+  }
+
+  // A folder of the test's folder holding empty files of the given names.
+  std::string Folder(const std::string& name, const std::vector<std::string>& files) {
+    const std::string folder = folder_.Path(name);
+    for (const std::string& file : files) {
+      std::filesystem::create_directories(std::filesystem::path(folder + "/" + file).parent_path());
+      Spill(folder + "/" + file, "");
+    }
+    return folder;
+  }
+
+  // Chooses folder (or cancels, when empty) as the document root.
+  void ChooseRoot(const std::string& folder) {
+    backend_.AnswerFolder(folder);
+    MainForm->ButtonAssignFolder->Click();
+  }
+
+  // The listed paths, sorted.
+  std::vector<std::string> Listed() const {
+    std::vector<std::string> paths = MainForm->FullPaths->Lines();
+    std::sort(paths.begin(), paths.end());
+    return paths;
   }
 
   std::vector<std::string> Info() const { return MainForm->MemoSite->Items().ToVector(); }
@@ -98,9 +123,10 @@ TEST_F(PatchModeTest, AFileOfTheWrongLengthIsRejectedAndTheModeStays) {
     const std::string path = Cue("bad.pfc", content);
     const std::string good = Cue("good.pfc", kTwoPatches);
     Run([&] {
+      MainForm->RadioGroup1->ClickItem(2);
       Load(path);
       EXPECT_FALSE(MainForm->PanelPatch->Visible());
-      EXPECT_EQ(MainForm->RadioGroup1->ItemIndex(), 0);
+      EXPECT_EQ(MainForm->RadioGroup1->ItemIndex(), 2);
 
       // In patch mode the panel stays, emptied, and the previous patch's strings stay.
       Load(good);
@@ -128,6 +154,57 @@ TEST_F(PatchModeTest, AFinalLineBreakAddsNoLineAndASecondFileReplacesTheFirst) {
     EXPECT_EQ(Info()[2], u8"拡張子: htm"_sj);
   });
   EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(PatchModeTest, TheDocumentRootListsOnlyTheCueExtensionsUntilPatchModeEnds) {
+  const std::string cue = Cue("site.pfc", kTwoPatches);
+  const std::string site =
+      Folder("site", {"index.HTML", "a.htm", "b.txt", "c.cgi", "sub/d.html", "noext."});
+  const std::string other = Folder("other", {"e.htm", "f.txt"});
+  Run([&] {
+    MainForm->Allow = true;
+    MainForm->AllowTypes = "txt,cgi";
+    Load(cue);
+    ChooseRoot(site);
+    EXPECT_EQ(MainForm->EditAssignFolder->Text(), site);
+    EXPECT_EQ(Listed(), (std::vector<std::string>{site + "/a.htm", site + "/index.HTML",
+                                                  site + "/sub/d.html"}));
+    EXPECT_EQ(MainForm->Caption(), "Plyfix ver.1.1.0 - 3 file(s)");
+
+    // A second root adds to the list; a file already listed is refused.
+    ChooseRoot(other);
+    ChooseRoot(site);
+    EXPECT_EQ(MainForm->FullPaths->Count(), 4);
+
+    // A cancelled browser empties the field, adds nothing and still counts.
+    MainForm->SetCaption("Plyfix ver.1.1.0");
+    ChooseRoot("");
+    EXPECT_EQ(MainForm->EditAssignFolder->Text(), "");
+    EXPECT_EQ(MainForm->Caption(), "Plyfix ver.1.1.0 - 4 file(s)");
+
+    // Back in normal mode the preferences decide again; listed files stay.
+    MainForm->SpeedButton1->Click();
+    backend_.AnswerFolder(other);
+    MainForm->F1->Click();
+    EXPECT_EQ(MainForm->FullPaths->Count(), 5);
+    EXPECT_EQ(MainForm->FullPaths->Lines().back(), other + "/f.txt");
+  });
+}
+
+TEST_F(PatchModeTest, ARejectedFileWithoutAnExtensionLineAdmitsNothingInPatchMode) {
+  const std::string good = Cue("good.pfc", kTwoPatches);
+  const std::string site = Folder("site", {"a.htm", "noext.", "plain"});
+  for (const std::string& content : {std::string("site\r\nserver\r\n"), std::string("")}) {
+    SCOPED_TRACE(content);
+    const std::string bad = Cue("bad.pfc", content);
+    Run([&] {
+      Load(good);
+      Load(bad);
+      ChooseRoot(site);
+      EXPECT_EQ(MainForm->FullPaths->Count(), 0);
+    });
+    ui::Application().Reset();
+  }
 }
 
 TEST_F(PatchModeTest, ACancelledDialogChangesNothing) {
