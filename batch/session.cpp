@@ -99,8 +99,8 @@ bool Session::ConvertTexts() {
                                           "', which code page 932 cannot hold; nothing was done");
       return false;
     }
-    if (!path && cp932.empty() && command_.operation != Operation::Patch &&
-        !(command_.operation == Operation::Replace && i == 1)) {
+    // The text to search for or to add; a replacement may be empty.
+    if (i == 0 && !path && cp932.empty()) {
       report_.Add(Severity::Usage, u8"対象文字列をなにか入力してください."_sj);
       return false;
     }
