@@ -85,7 +85,11 @@ Reply AnswerMessage(const std::string& text, const std::string& caption, unsigne
 }
 
 Reply ClassifyLogLine(const std::string& line) {
-  if (Begins(line, u8"書き込み禁止:"_sj)) return Answer(0, Severity::Problem, line);
+  for (const std::string& unwritten :
+       {u8"書き込み禁止:"_sj, u8"読み込み後に変更されたため書き込みません:"_sj,
+        u8"属性を引き継げないため書き込みません:"_sj}) {
+    if (Begins(line, unwritten)) return Answer(0, Severity::Problem, line);
+  }
   return Answer(0);
 }
 

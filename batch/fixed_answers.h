@@ -33,7 +33,8 @@ Reply AnswerMessage(const std::string& text, const std::string& caption, unsigne
                     const std::string& title, const BatchChoices& choices);
 
 // What a line that the run writes to the log means for the report: a file
-// left unwritten by the read-only policy is a problem; everything else is not.
+// left unwritten (the read-only policy, a file changed since it was read,
+// attributes that cannot be carried over) is a problem; everything else is not.
 Reply ClassifyLogLine(const std::string& line);
 
 }  // namespace batch

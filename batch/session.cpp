@@ -76,8 +76,12 @@ int Session::Run() {
     AddPaths();
   }
   TMainForm& form = *MainForm;
+  if (command_.options.dry_run) {
+    DryRun();
+    return report_.ExitStatus();
+  }
   ui::Dispatch([&form] { form.Button1Click(form.Button1); });
-  if (command_.options.log && !command_.options.dry_run) {
+  if (command_.options.log) {
     ui::Dispatch([&form] { form.SaveLogFile(); });
   }
   std::fflush(out_);
@@ -115,8 +119,9 @@ void Session::Start() {
   MainForm = application.CreateForm<TMainForm>();
   LogForm = application.CreateForm<TLogForm>();
   const Options& options = command_.options;
-  // A dry run writes nothing at all; without --log, not even the empty log
-  // file that showing the window creates when there is none.
+  // A dry run writes nothing at all (nor does it commit a file: see DryRun);
+  // without --log, not even the empty log file that showing the window creates
+  // when there is none.
   if (options.dry_run) installed_files_.emplace(dry_run_files_);
   {
     std::optional<platform::ScopedFileService> showing;
@@ -227,6 +232,61 @@ void Session::AddPaths() {
       report_.AddOwn(Severity::Problem, argument + ": not admitted: its extension is not allowed");
     }
   }
+}
+
+void Session::DryRun() {
+  TMainForm& form = *MainForm;
+  if (form.FullPaths->Count() == 0) {
+    report_.Add(Severity::Note, u8"変換対象のファイルがリストされていません."_sj);
+    return;
+  }
+  const bool add = form.RadioGroup1->ItemIndex() == 0;
+  form.SearchText = form.Edit1->Text();
+  form.ReplaceText = form.RadioGroup1->ItemIndex() == 1 ? form.Edit2->Text() : std::string();
+  form.LogInsertRow = 0;
+  int total = 0;
+  ui::Dispatch([&] {
+    for (int i = 0; i < form.FullPaths->Count(); ++i) {
+      const std::string path = (*form.FullPaths)[i];
+      form.LoadWorkLines(path);
+      if (add) {
+        const AddOutcome outcome = form.AddToWorkLines(path);
+        if (outcome == AddOutcome::Stop) return;
+        if (outcome == AddOutcome::AlreadyThere) {
+          form.AddLogLine(u8"既に文字列があったので追加せず: "_sj + path);
+        } else if (outcome == AddOutcome::Changed) {
+          form.AddLogLine(Refused(path) ? u8"書き込み禁止:"_sj + path : path);
+        }
+        continue;
+      }
+      if (form.WorkLines->Count() == 0) {
+        form.AddLogLine(path + u8" : 空のファイルです."_sj);
+        continue;
+      }
+      const int count = form.ReplaceAll();
+      if (count > 0 && Refused(path)) form.AddLogLine(u8"書き込み禁止:"_sj + path);
+      if (count > 0 && !Refused(path)) {
+        total += count;
+        form.AddLogLine(path + " : " + platform::IntToStr(count) + u8"ヶ所"_sj);
+      } else {
+        form.AddLogLine(u8"処理しませんでした:"_sj + path);
+      }
+    }
+    const std::string files = platform::IntToStr(form.FullPaths->Count());
+    form.AddLogLine(add ? u8"合計"_sj + files + u8"ファイルに対し、文字列の挿入操作を行いました."_sj
+                    : form.ReplaceText.empty()
+                        ? files + u8"個のファイルから,\n"_sj + platform::IntToStr(total) +
+                              u8"個の文字列を削除しました."_sj
+                        : files + u8"個のファイルに対し,\n"_sj + platform::IntToStr(total) +
+                              u8"個の文字列を置換しました."_sj);
+  });
+}
+
+bool Session::Refused(const std::string& path) {
+  const int policy = MainForm->ReadOnlyMode;
+  if (policy == 1 || policy == 2) return false;
+  const std::uint32_t attributes = platform::Files().GetAttributes(path);
+  return attributes == platform::kInvalidAttributes || (attributes & platform::faReadOnly) != 0;
 }
 
 bool Session::PreparePatch() {

@@ -41,6 +41,11 @@ class Session {
   // Loads the cue file, selects the patch and adds the document root's files;
   // false when the command cannot go on.
   bool PreparePatch();
+  // What the run would do to each listed file, told with the run's own log
+  // lines: the same loading and the same text operations, with nothing committed.
+  void DryRun();
+  // Whether the read-only policy would leave the file at path unwritten.
+  bool Refused(const std::string& path);
   // A path argument as the program names it: absolute, in code page 932; empty
   // (reported with severity `missing`) when it cannot be named or does not exist.
   std::string ProgramPath(const std::string& argument, Severity missing);

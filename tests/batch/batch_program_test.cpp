@@ -242,7 +242,7 @@ TEST_F(BatchProgramTest, DryRunListsEveryFileAndWritesNothingAtAll) {
 
   const Result logged = Run({"delete", "old", "--dry-run", "--log", "--read-only=clear", "site"});
   EXPECT_EQ(logged.status, 0) << logged.err;
-  EXPECT_TRUE(Has(logged.out, "書き込み禁止属性を解除:" + Site("ro.html") + "\n")) << logged.out;
+  EXPECT_TRUE(Has(logged.out, Site("ro.html") + " : 1ヶ所\n")) << logged.out;
 
   EXPECT_EQ(Snapshot(folder_.Path()), before);
 }

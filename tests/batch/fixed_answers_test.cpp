@@ -79,10 +79,13 @@ TEST(BatchAnswers, EveryQuestionOfTheWindowHasItsAnswer) {
   }
 }
 
-TEST(BatchAnswers, OnlyAReadOnlyRefusalInTheLogIsAProblem) {
-  EXPECT_EQ(batch::ClassifyLogLine(u8"書き込み禁止:/s/a.htm"_sj).severity, Severity::Problem);
-  EXPECT_EQ(batch::ClassifyLogLine(u8"書き込み禁止:/s/a.htm"_sj).report,
-            u8"書き込み禁止:/s/a.htm"_sj);
+TEST(BatchAnswers, OnlyAFileLeftUnwrittenInTheLogIsAProblem) {
+  for (const std::string& line :
+       {u8"書き込み禁止:/s/a.htm"_sj, u8"読み込み後に変更されたため書き込みません:/s/a.htm"_sj,
+        u8"属性を引き継げないため書き込みません:/s/a.htm"_sj}) {
+    EXPECT_EQ(batch::ClassifyLogLine(line).severity, Severity::Problem);
+    EXPECT_EQ(batch::ClassifyLogLine(line).report, line);
+  }
   for (const std::string& line :
        {u8"処理しませんでした:/s/a.htm"_sj, u8"/s/a.htm : 2ヶ所"_sj,
         u8"書き込み禁止属性を解除:/s/a.htm"_sj, u8"既に文字列があったので追加せず: /s/a.htm"_sj}) {
