@@ -25,6 +25,8 @@ bool IsBatchCommand(int argc, char** argv) {
 int Main(int argc, char** argv) {
   // A write past the file-size limit then fails as a write error instead of ending the program.
   std::signal(SIGXFSZ, SIG_IGN);
+  // A reader that stops early (| head) must not end a run half-way through the files.
+  std::signal(SIGPIPE, SIG_IGN);
   const Command command = ParseCommandLine(Arguments(argc, argv));
   switch (command.kind) {
     case Command::Kind::Help:
