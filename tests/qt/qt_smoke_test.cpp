@@ -476,6 +476,7 @@ class QtSmokeTest : public QObject {
 
 // The test classes of the other files in this folder.
 int RunPrefDialogTest(int argc, char** argv);
+int RunDropTests(int argc, char** argv);
 
 int main(int argc, char** argv) {
   // Runs without a display unless told otherwise.
@@ -483,7 +484,7 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QtSmokeTest test;
   const int smoke = QTest::qExec(&test, argc, argv);
-  return RunPrefDialogTest(argc, argv) | smoke;
+  return RunPrefDialogTest(argc, argv) | RunDropTests(argc, argv) | smoke;
 }
 
 #include "qt_smoke_test.moc"
