@@ -1,0 +1,291 @@
+// One whole session on the real windows, offscreen: the first start without a
+// settings file, the About box switching the cue command on, a cue file, a
+// document root, a run, the close, and a second start that finds everything again.
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QTimer>
+#include <QtTest>
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+#include "app/Pfmain.h"
+#include "app/program.h"
+#include "dialogs/Pfabout.h"
+#include "log/Pflog.h"
+#include "platform/ansi.h"
+#include "platform/files.h"
+#include "qt/qt_backend.h"
+#include "qt/text.h"
+#include "qt/widget_peer.h"
+#include "tests/platform/temp_folder.h"
+#include "ui/application.h"
+#include "ui/scoped_backend.h"
+
+using platform_test::Slurp;
+using platform_test::Spill;
+using qtui::RenderedWidget;
+
+namespace {
+
+QString ScreenshotPath(const QString& name) {
+  const QString folder = qEnvironmentVariable("PLYFIX_SCREENSHOT_DIR", QDir::currentPath());
+  return QDir(folder).filePath(name);
+}
+
+void Screenshot(QWidget* window, const char* name) {
+  QVERIFY(window != nullptr);
+  QVERIFY(window->grab().save(ScreenshotPath(QString::fromLatin1(name))));
+}
+
+// Runs action once ready holds, checking from the event loop, so that it also
+// runs inside the modal loop of a dialog opened after this call.
+void WhenReady(std::function<bool()> ready, std::function<void()> action) {
+  auto* timer = new QTimer;
+  timer->setInterval(10);
+  QObject::connect(timer, &QTimer::timeout, [timer, ready, action] {
+    if (!ready()) return;
+    timer->stop();
+    timer->deleteLater();
+    action();
+  });
+  timer->start();
+}
+
+// Runs action on the next modal Qt dialog of type T once it is shown.
+template <class T>
+void WhenDialog(std::function<void(T&)> action) {
+  WhenReady(
+      [] {
+        auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+        return dialog != nullptr && dialog->isVisible();
+      },
+      [action] { action(*qobject_cast<T*>(QApplication::activeModalWidget())); });
+}
+
+// The menu-bar action of the main window whose caption is text.
+QAction* MenuAction(const char8_t* text) {
+  const QString caption = QString::fromUtf8(reinterpret_cast<const char*>(text));
+  for (QAction* menu : RenderedWidget(*MainForm)->findChild<QMenuBar*>()->actions()) {
+    for (QAction* item : menu->menu()->actions()) {
+      if (item->text().section(u'\t', 0, 0) == caption) return item;
+    }
+  }
+  return nullptr;
+}
+
+void Click(ui::TControl& control) {
+  QWidget* widget = RenderedWidget(control);
+  QVERIFY(widget != nullptr && widget->isVisible());
+  QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
+}
+
+// Chooses path in the next file dialog and confirms it.
+void ChooseInNextFileDialog(const std::string& path) {
+  WhenDialog<QFileDialog>([path](QFileDialog& dialog) {
+    const QString native = qtui::ToQString(path);
+    dialog.setDirectory(QFileInfo(native).absolutePath());
+    dialog.selectFile(native);
+    static_cast<QDialog&>(dialog).accept();
+  });
+}
+
+}  // namespace
+
+class SessionTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    folder_ = std::make_unique<platform_test::TempFolder>();
+    platform::SetExeDir(folder_->Path("program"));
+    std::filesystem::create_directories(folder_->Path("program"));
+    backend_ = std::make_unique<qtui::QtBackend>();
+    scoped_ = std::make_unique<ui::ScopedBackend>(*backend_);
+  }
+
+  void cleanup() {
+    EndProgram();
+    scoped_.reset();
+    backend_.reset();
+    platform::SetExeDir("");
+    folder_.reset();
+  }
+
+  void wholeSessionIsKeptAcrossStarts() {
+    const std::string program = folder_->Path("program") + "/";
+    const std::string cue = folder_->Path("site.pfc");
+    Spill(cue, "Example site\r\nwww.example.org\r\nhtml,htm\r\n" + u8"年の更新"_sj +
+                   "\r\n(C) 2025\r\n(C) 2026\r\n" + u8"社名"_sj + "\r\nOld Ltd.\r\nNew Ltd.\r\n");
+    const std::string site = folder_->Path("site");
+    std::filesystem::create_directories(site + "/sub");
+    Spill(site + "/index.html", "<p>(C) 2025</p>\r\n");
+    Spill(site + "/sub/page.htm", "(c) 2025\n(C) 2025");
+    Spill(site + "/sub/other.html", "nothing\r\n");
+    Spill(site + "/notes.txt", "(C) 2025\r\n");
+
+    RunSession([&] {
+      // First start: defaults, an empty log file, both windows shown.
+      QCOMPARE(Slurp(program + "PFlog.txt"), std::string());
+      QVERIFY(!std::filesystem::exists(program + "Plyfix.ini"));
+      QVERIFY(RenderedWidget(*LogForm)->isVisible());
+      QCOMPARE(MainForm->RadioGroup1->ItemIndex(), 0);
+      QVERIFY(!MainForm->C2->Enabled());
+      QVERIFY(!MenuAction(u8"キューファイルの読み込み(&C)")->isEnabled());
+      Screenshot(RenderedWidget(*MainForm), "session-first-start.png");
+
+      // The About box switches the cue command on.
+      WhenReady(
+          [] {
+            return About() != nullptr && RenderedWidget(*About()) != nullptr &&
+                   RenderedWidget(*About())->isVisible();
+          },
+          [] {
+            Screenshot(RenderedWidget(*About()), "session-about.png");
+            QCOMPARE(About()->LabelTC->Font().Color(), ui::clMaroon);
+            Click(*About()->LabelTC);
+            QCOMPARE(About()->LabelTC->Font().Color(), ui::clRed);
+            Click(*About()->TitlePanel);
+          });
+      MenuAction(u8"バージョン情報(&A)...")->trigger();
+      QVERIFY(MainForm->C2->Enabled());
+      QVERIFY(MenuAction(u8"キューファイルの読み込み(&C)")->isEnabled());
+
+      // A cue file puts the window into patch mode.
+      ChooseInNextFileDialog(cue);
+      MenuAction(u8"キューファイルの読み込み(&C)")->trigger();
+      QVERIFY(MainForm->PanelPatch->Visible());
+      QCOMPARE(MainForm->RadioGroup1->ItemIndex(), 1);
+      QCOMPARE(MainForm->Edit1->Text(), std::string("(C) 2025"));
+      QCOMPARE(MainForm->Edit2->Text(), std::string("(C) 2026"));
+
+      // The document root lists its pages only.
+      ChooseInNextFileDialog(site);
+      Click(*MainForm->ButtonAssignFolder);
+      QCOMPARE(MainForm->EditAssignFolder->Text(), site);
+      QCOMPARE(MainForm->FullPaths->Count(), 3);
+      QCOMPARE(MainForm->Caption(), std::string("Plyfix ver.1.1.0 - 3 file(s)"));
+      Screenshot(RenderedWidget(*MainForm), "session-patch-panel.png");
+      Screenshot(RenderedWidget(*MainForm->PanelPatch), "session-patch-panel-only.png");
+
+      // The run, with its summary.
+      std::string summary;
+      WhenDialog<QMessageBox>([&summary](QMessageBox& box) {
+        Screenshot(&box, "session-run-summary.png");
+        summary = qtui::FromQString(box.text());
+        box.accept();
+      });
+      Click(*MainForm->Button1);
+      QCOMPARE(summary, u8"3個のファイルに対し,\n3個の文字列を置換しました."_sj);
+      Screenshot(RenderedWidget(*LogForm), "session-log.png");
+
+      // The preferences dialog, looked at and closed.
+      WhenReady(
+          [] {
+            return Preferences() != nullptr && RenderedWidget(*Preferences()) != nullptr &&
+                   RenderedWidget(*Preferences())->isVisible();
+          },
+          [] {
+            Screenshot(RenderedWidget(*Preferences()), "session-preferences.png");
+            Preferences()->Close();
+          });
+      MenuAction(u8"一般設定(&S)")->trigger();
+
+      // Names only, a wider window, and the log window hidden, for the next start.
+      Click(*MainForm->PathButton);
+      MainForm->SetBounds(40, 30, 420, MainForm->Height());
+      Click(*MainForm->LogButton);
+      QVERIFY(!RenderedWidget(*LogForm)->isVisible());
+      Screenshot(RenderedWidget(*MainForm), "session-before-close.png");
+      RenderedWidget(*MainForm)->close();
+    });
+
+    QCOMPARE(Slurp(site + "/index.html"), std::string("<p>(C) 2026</p>\r\n"));
+    QCOMPARE(Slurp(site + "/sub/page.htm"), std::string("(C) 2026\r\n(C) 2026\r\n"));
+    QCOMPARE(Slurp(site + "/index.html.bak"), std::string("<p>(C) 2025</p>\r\n"));
+    QCOMPARE(Slurp(site + "/sub/other.html"), std::string("nothing\r\n"));
+    QCOMPARE(Slurp(site + "/notes.txt"), std::string("(C) 2025\r\n"));
+    QVERIFY(!std::filesystem::exists(site + "/sub/other.html.bak"));
+    const std::string log = Slurp(program + "PFlog.txt");
+    QVERIFY(log.find(u8"[置換]"_sj) != std::string::npos);
+    QVERIFY(log.find(site + "/index.html") != std::string::npos);
+    const std::string settings = Slurp(program + "Plyfix.ini");
+    QVERIFY(settings.find("Change=1") != std::string::npos);
+    EndProgram();
+
+    RunSession([&] {
+      // The second start finds the state of the first close.
+      QCOMPARE(MainForm->Left(), 40);
+      QCOMPARE(MainForm->Top(), 30);
+      QCOMPARE(MainForm->Width(), 420);
+      QVERIFY(MainForm->C2->Enabled());
+      QVERIFY(!MainForm->ShowFullPath);
+      QCOMPARE(MainForm->PathButton->Caption(), u8"Path非表示"_sj);
+      QCOMPARE(MainForm->RadioGroup1->ItemIndex(), 1);
+      QVERIFY(!MainForm->PanelPatch->Visible());
+      QCOMPARE(MainForm->Edit1->Items().ToVector(), std::vector<std::string>{"(C) 2025"});
+      QCOMPARE(MainForm->Edit2->Items().ToVector(), std::vector<std::string>{"(C) 2026"});
+      QVERIFY(!LogForm->Visible());
+      QVERIFY(!MainForm->LogButton->Down());
+      QCOMPARE(MainForm->LogButton->Caption(), u8"ログを表示"_sj);
+      QCOMPARE(LogForm->LogText->Lines().Text(), log);
+      Screenshot(RenderedWidget(*MainForm), "session-second-start.png");
+      RenderedWidget(*MainForm)->close();
+    });
+  }
+
+ private:
+  static TAboutForm* About() {
+    return dynamic_cast<TAboutForm*>(MainForm->FindComponent("AboutForm"));
+  }
+  static ui::TForm* Preferences() {
+    return dynamic_cast<ui::TForm*>(MainForm->FindComponent("PrefForm"));
+  }
+
+  // Runs the program; session runs once its windows are up. A session that
+  // stalls is ended after a minute and fails the test.
+  void RunSession(const std::function<void()>& session) {
+    bool timed_out = false;
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [&] {
+      timed_out = true;
+      if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+      if (MainForm != nullptr && RenderedWidget(*MainForm) != nullptr) {
+        RenderedWidget(*MainForm)->close();
+      }
+    });
+    guard.start(60000);
+    bool ran = false;
+    QTimer::singleShot(0, [&] {
+      QVERIFY(QTest::qWaitForWindowExposed(RenderedWidget(*MainForm)));
+      session();
+      ran = true;
+    });
+    QCOMPARE(PlyfixMain(), 0);
+    QVERIFY(!timed_out);
+    QVERIFY(ran);
+  }
+
+  static void EndProgram() {
+    ui::Application().Reset();
+    MainForm = nullptr;
+    LogForm = nullptr;
+  }
+
+  std::unique_ptr<platform_test::TempFolder> folder_;
+  std::unique_ptr<qtui::QtBackend> backend_;
+  std::unique_ptr<ui::ScopedBackend> scoped_;
+};
+
+int RunSessionTests(int argc, char** argv) {
+  SessionTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "session_test.moc"
