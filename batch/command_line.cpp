@@ -240,8 +240,12 @@ Command Complete(Command command, std::vector<std::string> operands) {
 
 bool IsBatchCommand(const std::vector<std::string>& args) {
   if (args.empty()) return false;
-  return OperationNamed(args.front()).has_value() ||
-         (IsOption(args.front()) && args.front() != "--");
+  const std::string& first = args.front();
+  if (OperationNamed(first) || (first.starts_with("--") && first != "--")) return true;
+  // Short options of batch mode; anything else with one dash is left to the
+  // desktop program, whose toolkit takes options such as -platform and -style.
+  return IsOption(first) && !first.starts_with("--") &&
+         first.find_first_not_of("hinqr", 1) == std::string::npos;
 }
 
 Command ParseCommandLine(const std::vector<std::string>& args) {

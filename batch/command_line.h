@@ -53,8 +53,9 @@ struct Command {
 };
 
 // True when the arguments after the program's name ask for batch mode: they
-// begin with an operation word or with an option. Anything else (no arguments,
-// paths, or "--" followed by paths) belongs to the desktop program.
+// begin with an operation word, a long option or short options of batch mode.
+// Anything else (no arguments, paths, "--" followed by paths, the toolkit's
+// options such as -platform) belongs to the desktop program.
 bool IsBatchCommand(const std::vector<std::string>& args);
 
 // Parses the arguments after the program's name. Options may stand anywhere

@@ -32,6 +32,9 @@ TEST(BatchCommandLine, OperationWordsAndOptionsAskForBatchModePathsDoNot) {
       {{"Replace"}, false},
       {{"--", "replace"}, false},
       {{"-"}, false},
+      {{"-rq", "delete", "x", "f"}, true},
+      {{"-platform", "offscreen"}, false},
+      {{"-style", "fusion", "a.html"}, false},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(batch::IsBatchCommand(c.args), c.batch) << testing::PrintToString(c.args);
