@@ -103,6 +103,12 @@ bool Session::ConvertTexts() {
                                           "', which code page 932 cannot hold; nothing was done");
       return false;
     }
+    // A line never holds a line break, so no text may: one added would split its line.
+    if (!path && cp932.find_first_of("\r\n") != std::string::npos) {
+      report_.AddOwn(Severity::Usage, std::string(TextName(command_.operation, i)) +
+                                          " holds a line break; a line never does");
+      return false;
+    }
     // The text to search for or to add; a replacement may be empty.
     if (i == 0 && !path && cp932.empty()) {
       report_.Add(Severity::Usage, u8"対象文字列をなにか入力してください."_sj);
@@ -201,6 +207,10 @@ void Session::SetOperation() {
 }
 
 std::string Session::ProgramPath(const std::string& argument, Severity missing) {
+  if (argument.empty()) {
+    report_.AddOwn(missing, "an empty path names no file or folder");
+    return {};
+  }
   std::filesystem::path os(argument);
   if (os.is_relative()) os = std::filesystem::path(start_folder_) / os;
   std::string normal = os.lexically_normal().string();

@@ -207,6 +207,8 @@ TEST_F(BatchProgramTest, TextsCodePage932CannotHoldAreRefusedBeforeAnything) {
       {{"replace", "cafe", "☕️", "site"}, "REPLACEMENT holds '☕'"},
       {{"add", "--tail", "😀", "site"}, "TEXT holds '😀'"},
       {{"delete", "", "site"}, "対象文字列をなにか入力してください."},
+      {{"add", "--tail", "a\nb", "site"}, "TEXT holds a line break"},
+      {{"replace", "a", "b\r", "site"}, "REPLACEMENT holds a line break"},
   };
   for (const auto& c : cases) {
     const Result result = Run(c.args);
@@ -370,7 +372,7 @@ TEST_F(BatchProgramTest, RefusedAndMissingPathsAreListedWhileTheRestIsDone) {
 
   const Result result =
       Run({"replace", "old", "new", "--no-backup", "--allow=html,exe", "site/a.html",
-           "site/setup.exe", "site/missing.html", "/etc", "site/notes.txt", "site/café.html"});
+           "site/setup.exe", "site/missing.html", "/etc", "site/notes.txt", "site/café.html", ""});
 
   EXPECT_EQ(result.status, 1);
   EXPECT_EQ(result.err,
@@ -378,7 +380,8 @@ TEST_F(BatchProgramTest, RefusedAndMissingPathsAreListedWhileTheRestIsDone) {
             "plyfix: site/missing.html: no such file or folder\n"
             "plyfix: システムフォルダを対象にするのは危険です! > /etc\n"
             "plyfix: site/notes.txt: not admitted: its extension is not allowed\n"
-            "plyfix: site/café.html: a name code page 932 cannot hold (or holding '?')\n");
+            "plyfix: site/café.html: a name code page 932 cannot hold (or holding '?')\n"
+            "plyfix: an empty path names no file or folder\n");
   EXPECT_EQ(Slurp(Site("a.html")), "new\r\n");
   EXPECT_EQ(Slurp(Site("setup.exe")), "old\n");
   EXPECT_EQ(Slurp(Site("notes.txt")), "old\n");
