@@ -5,6 +5,7 @@
 #include "app/Pfmain.h"
 #include "batch/terminal_text.h"
 #include "log/Pflog.h"
+#include "log/log_file.h"
 #include "platform/ansi.h"
 #include "platform/files.h"
 #include "platform/text.h"
@@ -125,13 +126,14 @@ void Session::Start() {
   MainForm = application.CreateForm<TMainForm>();
   LogForm = application.CreateForm<TLogForm>();
   const Options& options = command_.options;
-  // A dry run writes nothing at all (nor does it commit a file: see DryRun);
-  // without --log, not even the empty log file that showing the window creates
-  // when there is none.
+  // A dry run writes nothing at all (nor does it commit a file: see DryRun).
   if (options.dry_run) installed_files_.emplace(dry_run_files_);
+  const bool log_file = options.log && !options.dry_run;
+  // Without a log file to keep, the one on the disk is neither read nor written.
+  if (!log_file) dry_run_files_.WriteFile(LogFilePath(), "");
   {
     std::optional<platform::ScopedFileService> showing;
-    if (!options.dry_run && !options.log) showing.emplace(dry_run_files_);
+    if (!log_file && !options.dry_run) showing.emplace(dry_run_files_);
     ui::Dispatch([] { MainForm->Show(); });
   }
   TMainForm& form = *MainForm;

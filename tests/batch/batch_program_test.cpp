@@ -173,6 +173,20 @@ TEST_F(BatchProgramTest, SettingsAreReadButNeverWrittenAndTheLogOnlyWithLog) {
   EXPECT_EQ(Slurp(bin_ + "/Plyfix.ini"), settings);
 }
 
+TEST_F(BatchProgramTest, ALogFileThatCannotBeUsedMattersOnlyWithLog) {
+  Write("a.html", "old\n");
+  fs::create_directory(bin_ + "/PFlog.txt");
+
+  const Result unlogged = Run({"replace", "old", "new", "--no-backup", "site"});
+  EXPECT_EQ(unlogged.status, 0) << unlogged.err;
+  EXPECT_EQ(Slurp(Site("a.html")), "new\r\n");
+
+  const Result logged = Run({"replace", "new", "old", "--no-backup", "--log", "site"});
+  EXPECT_EQ(logged.status, 3);
+  EXPECT_EQ(logged.err, "plyfix: ファイル " + bin_ + "/PFlog.txt を作成できません.\n");
+  EXPECT_EQ(Slurp(Site("a.html")), "new\r\n");
+}
+
 TEST_F(BatchProgramTest, ShiftJisTextsGivenInUtf8MatchWholeCharacters) {
   const struct {
     Args args;
