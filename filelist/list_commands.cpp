@@ -7,8 +7,8 @@
 #include "app/Pfmain.h"
 #include "filelist/list_rules.h"
 #include "platform/ansi.h"
-#include "platform/file_identity.h"
 #include "platform/files.h"
+#include "platform/folder_identity.h"
 #include "platform/text.h"
 #include "ui/application.h"
 
@@ -43,7 +43,7 @@ struct FolderFrame {
   std::size_t next = 0;
   bool close_failed = false;
   bool identified = false;
-  platform::FileIdentity identity;
+  platform::FolderIdentity identity;
 };
 
 // Reads every entry of a folder and releases the enumeration at once, so that a
@@ -53,7 +53,7 @@ FolderFrame ReadFolder(const std::string& folder) {
   FolderFrame frame;
   frame.folder = folder;
   platform::FindData entry;
-  std::unique_ptr<platform::FolderSearch> search = platform::Files().FindFirst(folder, entry);
+  std::unique_ptr<platform::FolderSearch> search = platform::Files().FindFirstKinds(folder, entry);
   if (search == nullptr) return frame;
   do {
     frame.entries.push_back(std::move(entry));
@@ -72,13 +72,13 @@ class FolderWalk {
 
   // True when the folder is the same as one already on the path.
   bool OnPath(const std::string& folder) const {
-    platform::FileIdentity identity;
-    return platform::GetFileIdentity(folder, identity) && on_path_.contains(identity);
+    platform::FolderIdentity identity;
+    return platform::GetFolderIdentity(folder, identity) && on_path_.contains(identity);
   }
 
   void Enter(const std::string& folder) {
     FolderFrame frame = ReadFolder(folder);
-    frame.identified = platform::GetFileIdentity(folder, frame.identity);
+    frame.identified = platform::GetFolderIdentity(folder, frame.identity);
     if (frame.identified) on_path_.insert(frame.identity);
     frames_.push_back(std::move(frame));
   }
@@ -94,7 +94,7 @@ class FolderWalk {
 
  private:
   std::vector<FolderFrame> frames_;
-  std::unordered_set<platform::FileIdentity, platform::FileIdentityHash> on_path_;
+  std::unordered_set<platform::FolderIdentity, platform::FolderIdentityHash> on_path_;
 };
 
 }  // namespace

@@ -225,10 +225,13 @@ bool WriteInPlace(const std::string& target, std::string_view content) {
   return close(fd) == 0 && ok;
 }
 
-// An enumeration over an open directory stream.
+// An enumeration over an open directory stream. With kinds_only, a file or
+// folder that the directory entry names as such is taken from there, without a
+// look-up of its status (and so without the read-only bit).
 class DirectorySearch : public FolderSearch {
  public:
-  explicit DirectorySearch(DIR* directory) : directory_(directory) {}
+  DirectorySearch(DIR* directory, bool kinds_only)
+      : directory_(directory), kinds_only_(kinds_only) {}
   ~DirectorySearch() override {
     if (directory_ != nullptr) closedir(directory_);
   }
@@ -238,12 +241,18 @@ class DirectorySearch : public FolderSearch {
     const dirent* found = readdir(directory_);
     if (found == nullptr) return false;
     entry.name = OsNameToCp932(found->d_name);
+    const std::uint32_t hidden = IsHiddenName(found->d_name) ? faHidden : 0;
+    if (kinds_only_ && (found->d_type == DT_DIR || found->d_type == DT_REG)) {
+      entry.attributes = (found->d_type == DT_DIR ? faDirectory : faArchive) | hidden;
+      return true;
+    }
     // Attributes follow symbolic links; an entry that cannot be queried (a broken
     // link) counts as a system entry, so it is never taken for a file to write.
     struct stat status;
     entry.attributes = fstatat(dirfd(directory_), found->d_name, &status, 0) == 0
                            ? AttributesOf(status, found->d_name)
-                           : faSysFile | (IsHiddenName(found->d_name) ? faHidden : 0);
+                           : faSysFile | hidden;
+    if (kinds_only_) entry.attributes &= ~faReadOnly;
     return true;
   }
 
@@ -254,7 +263,19 @@ class DirectorySearch : public FolderSearch {
 
  private:
   DIR* directory_;
+  bool kinds_only_;
 };
+
+std::unique_ptr<FolderSearch> StartSearch(const std::string& folder, FindData& entry,
+                                          bool kinds_only) {
+  std::string os;
+  if (!OsPath(folder, os)) return nullptr;
+  DIR* directory = opendir(os.c_str());
+  if (directory == nullptr) return nullptr;
+  auto search = std::make_unique<DirectorySearch>(directory, kinds_only);
+  if (!search->Next(entry)) return nullptr;
+  return search;
+}
 
 FileService* installed_service = nullptr;
 
@@ -413,13 +434,12 @@ bool FileService::SetCurrentDir(const std::string& path) {
 }
 
 std::unique_ptr<FolderSearch> FileService::FindFirst(const std::string& folder, FindData& entry) {
-  std::string os;
-  if (!OsPath(folder, os)) return nullptr;
-  DIR* directory = opendir(os.c_str());
-  if (directory == nullptr) return nullptr;
-  auto search = std::make_unique<DirectorySearch>(directory);
-  if (!search->Next(entry)) return nullptr;
-  return search;
+  return StartSearch(folder, entry, false);
+}
+
+std::unique_ptr<FolderSearch> FileService::FindFirstKinds(const std::string& folder,
+                                                          FindData& entry) {
+  return StartSearch(folder, entry, true);
 }
 
 FileService& Files() {

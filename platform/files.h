@@ -51,6 +51,11 @@ class FileService {
   // True when path names an existing file (not a folder).
   virtual bool FileExists(const std::string& path);
   virtual bool DirectoryExists(const std::string& path);
+  // FindFirst for walks that only tell files, folders and other entries apart:
+  // a file or folder is known from its directory entry without a look-up of its
+  // status, so the attributes never hold the read-only bit. A service that
+  // replaces FindFirst replaces this too.
+  virtual std::unique_ptr<FolderSearch> FindFirstKinds(const std::string& folder, FindData& entry);
 
   // Reads a whole regular file; false when it is missing, unreadable or not a
   // regular file (a FIFO never blocks).

@@ -192,6 +192,10 @@ class FakeFolders : public platform::FileService {
     auto search = std::make_unique<Search>(found->second, folder == failing_close);
     return search->Next(entry) ? std::move(search) : nullptr;
   }
+  std::unique_ptr<platform::FolderSearch> FindFirstKinds(const std::string& folder,
+                                                         platform::FindData& entry) override {
+    return FindFirst(folder, entry);
+  }
 
  private:
   class Search : public platform::FolderSearch {

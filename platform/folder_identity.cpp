@@ -1,4 +1,4 @@
-#include "platform/file_identity.h"
+#include "platform/folder_identity.h"
 
 #include <sys/stat.h>
 
@@ -6,7 +6,7 @@
 
 namespace platform {
 
-bool GetFileIdentity(const std::string& path, FileIdentity& identity) {
+bool GetFolderIdentity(const std::string& path, FolderIdentity& identity) {
   if (path.empty() || path.find('\0') != std::string::npos) return false;
   // A "?" stands for a character the code page could not hold; such a name may
   // address another file than the one meant, as the file services refuse it too.

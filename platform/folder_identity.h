@@ -1,5 +1,5 @@
 #pragma once
-// The identity of a file or folder on its file system (device and inode number,
+// The identity of a folder on its file system (device and inode number,
 // following symbolic links): two paths with one identity name the same folder,
 // which lets a folder walk notice that it is about to enter a folder it is
 // already inside.
@@ -10,20 +10,20 @@
 
 namespace platform {
 
-struct FileIdentity {
+struct FolderIdentity {
   std::uint64_t device = 0;
   std::uint64_t inode = 0;
-  bool operator==(const FileIdentity&) const = default;
+  bool operator==(const FolderIdentity&) const = default;
 };
 
-struct FileIdentityHash {
-  std::size_t operator()(const FileIdentity& identity) const {
+struct FolderIdentityHash {
+  std::size_t operator()(const FolderIdentity& identity) const {
     return static_cast<std::size_t>(identity.inode * 0x9E3779B97F4A7C15ull ^ identity.device);
   }
 };
 
 // The identity of the code page 932 path; false when it cannot be queried (a
 // missing path, a broken link, or a name the code page could not hold).
-bool GetFileIdentity(const std::string& path, FileIdentity& identity);
+bool GetFolderIdentity(const std::string& path, FolderIdentity& identity);
 
 }  // namespace platform
