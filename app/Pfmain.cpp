@@ -294,7 +294,7 @@ TMainForm::TMainForm(ui::TComponent* owner) : ui::TForm(owner) {
 
 void TMainForm::FormShow(ui::TObject*) {
   FullPaths = std::make_unique<platform::TStringList>();
-  WorkLines = std::make_unique<platform::TStringList>();
+  WorkLines = std::make_unique<platform::TTextLines>();
   CueLines = std::make_unique<platform::TStringList>();
 
   LoadSettings();
