@@ -44,6 +44,14 @@ bool ReadOnly(const platform::FileState& state) {
   return (state.mode & S_IWUSR) == 0 || !state.writable;
 }
 
+// Whether a write replaces the file by a new one renamed over it, so that its old
+// inode survives: not for a file with several names (all must see the new
+// content) nor for another user's file (the new one would become this user's);
+// those are rewritten in place.
+bool ReplacedByRename(const platform::FileState& state) {
+  return state.links == 1 && state.may_change_mode;
+}
+
 // Puts what make_temp creates under a temporary name beside target in target's
 // place; removes the temporary name when anything fails.
 bool PutByRename(const std::string& target,
@@ -75,7 +83,7 @@ CommitOutcome TMainForm::CommitFile(const std::string& path) {
   }
   const bool replaced = !ReadOnly(state) || ReadOnlyMode == 1 || ReadOnlyMode == 2;
   engine::MadeBackup made;
-  if (Backup && !MakeBackup(path, state, replaced && state.links == 1, made)) {
+  if (Backup && !MakeBackup(path, state, replaced && ReplacedByRename(state), made)) {
     const int answer = ui::Application().MessageBox(
         path +
             u8"のバックアップを取ることができませんでした.\nバックアップ先に指定したフォルダが存在しない可能性があります.\nこのまま本体を書き換えてもいいですか?"_sj,
@@ -190,9 +198,8 @@ bool TMainForm::WriteWorkLines(const std::string& path, const platform::FileStat
     AddLogLine(u8"書き込み禁止:"_sj + path);
     return false;
   }
-  const bool written = state.links == 1 && state.may_change_mode
-                           ? ReplaceFile(path, state, read_only)
-                           : OverwriteFile(path, state, read_only);
+  const bool written = ReplacedByRename(state) ? ReplaceFile(path, state, read_only)
+                                               : OverwriteFile(path, state, read_only);
   if (written && read_only) {
     AddLogLine(ReadOnlyMode == 1 ? u8"書き込み禁止属性を解除:"_sj + path
                                  : u8"書き換えたあと属性を回復:"_sj + path);

@@ -553,19 +553,26 @@ std::vector<std::string> RunAsNobody(const std::function<void()>& start,
   return lines;
 }
 
-// Root's file in a folder the user owns: the user may not write it, so it counts
-// as read-only. Policy 0 leaves it alone; 1 and 2 cannot clear the attribute of
-// another's file, so the write fails as on Windows. The file stays root's, whole.
-TEST_F(CommitTest, FileTheUserMayNotWriteIsNotReplaced) {
+// Root's files in a folder the user owns. One the user may not write counts as
+// read-only: policy 0 leaves it alone; 1 and 2 cannot clear the attribute of
+// another's file, so the write fails as on Windows. One the user may write is
+// rewritten in place, so that it stays root's. Every backup is a copy.
+TEST_F(CommitTest, AnotherUsersFileKeepsItsOwner) {
   if (geteuid() != 0) GTEST_SKIP() << "switching users needs root";
-  for (const int policy : {0, 1, 2}) {
-    SCOPED_TRACE(policy);
+  struct Case {
+    mode_t mode;
+    int policy;
+    bool written;
+  };
+  for (const Case& c :
+       {Case{0644, 0, false}, Case{0644, 1, false}, Case{0644, 2, false}, Case{0666, 0, true}}) {
+    SCOPED_TRACE(std::to_string(c.mode) + " policy " + std::to_string(c.policy));
     platform_test::TempFolder folder;
     ASSERT_EQ(chown(folder.Path().c_str(), 65534, 65534), 0);
     const std::string a = folder.Path("a.htm");
     Spill(a, kOld);
-    chmod(a.c_str(), 0644);
-    main().ReadOnlyMode = policy;
+    chmod(a.c_str(), c.mode);
+    main().ReadOnlyMode = c.policy;
     Relist({a});
     LogForm->LogText->Lines().Clear();
     backend_.ClearTranscript();
@@ -578,16 +585,18 @@ TEST_F(CommitTest, FileTheUserMayNotWriteIsNotReplaced) {
                     },
                     folder.Path("report"));
     const std::vector<std::string> expected =
-        policy == 0 ? std::vector<std::string>{u8"書き込み禁止:"_sj + a, kNotWritten + a}
-                    : std::vector<std::string>{"Plyfix|" + u8"ファイル "_sj + a +
-                                               u8" を作成できません."_sj};
+        c.written       ? std::vector<std::string>{a + u8" : 1ヶ所"_sj}
+        : c.policy == 0 ? std::vector<std::string>{u8"書き込み禁止:"_sj + a, kNotWritten + a}
+                        : std::vector<std::string>{"Plyfix|" + u8"ファイル "_sj + a +
+                                                   u8" を作成できません."_sj};
     EXPECT_NE(std::search(seen.begin(), seen.end(), expected.begin(), expected.end()), seen.end())
         << testing::PrintToString(seen);
     struct stat status {};
     stat(a.c_str(), &status);
     EXPECT_EQ(status.st_uid, 0u);
-    EXPECT_EQ(Slurp(a), kOld);
+    EXPECT_EQ(Slurp(a), c.written ? kNew : kOld);
     EXPECT_EQ(Slurp(a + ".bak"), kOld);
+    EXPECT_NE(InodeOf(a), InodeOf(a + ".bak"));
   }
 }
 
