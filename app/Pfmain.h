@@ -10,6 +10,8 @@
 #include <unordered_set>
 #include <vector>
 
+#include "engine/backup_names.h"
+#include "platform/files.h"
 #include "platform/string_list.h"
 #include "ui/controls.h"
 
@@ -109,7 +111,7 @@ class TMainForm : public ui::TForm {
   // State. Public so that tests can set options directly.
   float FormPPI = 0;
   std::unique_ptr<platform::TStringList> FullPaths;
-  std::unique_ptr<platform::TStringList> WorkLines;
+  std::unique_ptr<platform::TTextLines> WorkLines;
   std::unique_ptr<platform::TStringList> CueLines;
   int WorkingMode = 0;
 
@@ -138,6 +140,7 @@ class TMainForm : public ui::TForm {
   int LogInsertRow = 0;
   bool AskBackupOverwrite = false;
   bool OverwriteAllBackups = false;
+  engine::RunBackups BackupsOfRun;
   bool InFolderScan = false;
 
  private:
@@ -198,8 +201,15 @@ class TMainForm : public ui::TForm {
   AddOutcome AddToWorkLines(const std::string& path);
   int ReplaceAll();
   CommitOutcome CommitFile(const std::string& path);
-  bool MakeBackup(const std::string& path, const std::string& temp_path);
-  bool WriteWorkLines(const std::string& path);
+  bool MakeBackup(const std::string& path, const platform::FileState& state, bool may_link,
+                  engine::MadeBackup& made);
+  bool PutBackup(const platform::FileState& state, const std::string& backup, bool may_link,
+                 engine::MadeBackup& made);
+  void DetachBackup(const std::string& target, engine::MadeBackup& made);
+  bool WriteWorkLines(const std::string& path, const platform::FileState& state);
+  bool ReplaceFile(const std::string& path, const platform::FileState& state, bool read_only);
+  bool OverwriteFile(const std::string& path, const platform::FileState& state, bool read_only);
+  bool StillAsRead(const std::string& path);
   bool ClearAttributes(const std::string& path);
   bool SetReadOnlyAttribute(const std::string& path);
 };
