@@ -21,6 +21,20 @@ class DryRunFiles : public platform::FileService {
   bool SetAttributes(const std::string&, std::uint32_t) override { return false; }
   bool CopyFile(const std::string&, const std::string&) override { return false; }
   bool DeleteFile(const std::string&) override { return false; }
+  bool LinkFile(const std::string&, const std::string&) override { return false; }
+  bool RenameFile(const std::string&, const std::string&) override { return false; }
+  bool RemoveFile(const std::string&) override { return false; }
+  bool WriteNewFile(const std::string&, std::span<const std::string_view>, std::string_view, mode_t,
+                    uid_t, gid_t) override {
+    return false;
+  }
+  bool OverwriteFile(const std::string&, std::span<const std::string_view>,
+                     std::string_view) override {
+    return false;
+  }
+  bool CopyExtendedAttributes(const std::string&, const std::string&, std::uint32_t) override {
+    return false;
+  }
 
  private:
   std::unordered_map<std::string, std::string> written_;

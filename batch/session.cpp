@@ -1,5 +1,7 @@
 #include "batch/session.h"
 
+#include <sys/stat.h>
+
 #include <filesystem>
 
 #include "app/Pfmain.h"
@@ -276,8 +278,9 @@ void Session::DryRun() {
         continue;
       }
       const int count = form.ReplaceAll();
-      if (count > 0 && Refused(path)) form.AddLogLine(u8"書き込み禁止:"_sj + path);
-      if (count > 0 && !Refused(path)) {
+      const bool refused = count > 0 && Refused(path);
+      if (refused) form.AddLogLine(u8"書き込み禁止:"_sj + path);
+      if (count > 0 && !refused) {
         total += count;
         form.AddLogLine(path + " : " + platform::IntToStr(count) + u8"ヶ所"_sj);
       } else {
@@ -297,8 +300,9 @@ void Session::DryRun() {
 bool Session::Refused(const std::string& path) {
   const int policy = MainForm->ReadOnlyMode;
   if (policy == 1 || policy == 2) return false;
-  const std::uint32_t attributes = platform::Files().GetAttributes(path);
-  return attributes == platform::kInvalidAttributes || (attributes & platform::faReadOnly) != 0;
+  // Read-only as the write sees it: no owner's write bit, or not this user's to write.
+  platform::FileState state;
+  return !platform::Files().Inspect(path, state) || (state.mode & S_IWUSR) == 0 || !state.writable;
 }
 
 bool Session::PreparePatch() {

@@ -304,23 +304,32 @@ TEST_F(BatchProgramTest, AFailedBackupLeavesItsFileUnwrittenAndTheRunGoesOn) {
   EXPECT_TRUE(DataFolderExtras().empty());
 }
 
-TEST_F(BatchProgramTest, AFileThatCannotBeWrittenEndsTheRunNamingIt) {
+TEST_F(BatchProgramTest, FilesAnotherUserCannotWrite) {
   if (geteuid() != 0 || !fs::exists("/usr/bin/setpriv")) GTEST_SKIP() << "needs root and setpriv";
-  Write("a.html", "old\n");
-  // Another user may run the program and read the file, but not write it.
+  constexpr uid_t kNobody = 65534;
+  // The program runs as another user, who may read the site but not write its folder.
   fs::permissions(folder_.Path(), fs::perms::owner_all | fs::perms::group_read |
                                       fs::perms::group_exec | fs::perms::others_read |
                                       fs::perms::others_exec);
   fs::permissions(bin_, fs::perms::all);
-  const auto before = Snapshot(site_);
+  const Args as_nobody = {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups",
+                          "--"};
 
-  const Result result =
-      Run({"replace", "old", "new", "--no-backup", "site/a.html"},
-          {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--"});
+  // A file that is not this user's to write is left unwritten, and the run goes on.
+  Write("a.html", "old\n");
+  Write("b.html", "old\n");
+  ASSERT_EQ(chown(Site("b.html").c_str(), kNobody, kNobody), 0);
+  const Result refused = Run({"replace", "old", "new", "--no-backup", "site/a.html"}, as_nobody);
+  EXPECT_EQ(refused.status, 1) << refused.err;
+  EXPECT_EQ(refused.err, "plyfix: 書き込み禁止:" + Site("a.html") + "\n");
+  EXPECT_EQ(Slurp(Site("a.html")), "old\n");
 
-  EXPECT_EQ(result.status, 3) << result.err;
-  EXPECT_EQ(result.err, "plyfix: ファイル " + Site("a.html") + " を作成できません.\n");
-  EXPECT_EQ(Snapshot(site_), before);
+  // This user's own file in a folder it cannot write cannot be replaced: the
+  // run ends there, naming the file, and the file stays whole.
+  const Result ended = Run({"replace", "old", "new", "--no-backup", "site/b.html"}, as_nobody);
+  EXPECT_EQ(ended.status, 3) << ended.err;
+  EXPECT_EQ(ended.err, "plyfix: ファイル " + Site("b.html") + " を作成できません.\n");
+  EXPECT_EQ(Slurp(Site("b.html")), "old\n");
 }
 
 TEST_F(BatchProgramTest, AddAtLineN) {

@@ -7,6 +7,8 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "tests/platform/temp_folder.h"
 
@@ -47,6 +49,13 @@ TEST(BatchDryRunFiles, NothingReachesTheDisk) {
   EXPECT_FALSE(files.SetAttributes(file, 0));
   EXPECT_FALSE(files.CopyFile(file, file + ".bak"));
   EXPECT_FALSE(files.DeleteFile(file));
+  EXPECT_FALSE(files.LinkFile(file, file + ".bak"));
+  EXPECT_FALSE(files.RenameFile(file, file + ".bak"));
+  EXPECT_FALSE(files.RemoveFile(file));
+  const std::vector<std::string_view> lines = {"new"};
+  EXPECT_FALSE(files.WriteNewFile(folder.Path("b.htm"), lines, "\r\n", 0644, 0, 0));
+  EXPECT_FALSE(files.OverwriteFile(file, lines, "\r\n"));
+  EXPECT_FALSE(files.CopyExtendedAttributes(file, file, 0));
 
   EXPECT_EQ(Snapshot(folder.Path()), before);
 }
