@@ -9,7 +9,7 @@ namespace {
 
 enum class Argument { None, Required, Optional };
 
-struct OptionSpec {
+struct OptionRule {
   std::string_view name;
   char short_name;
   Argument argument;
@@ -43,7 +43,7 @@ std::string LineNumber(Options& options, const std::string& value) {
   return {};
 }
 
-constexpr OptionSpec kOptions[] = {
+constexpr OptionRule kOptions[] = {
     {"ignore-case", 'i', Argument::None,
      [](Options& o, const std::string&, bool) {
        o.ignore_case = true;
@@ -168,7 +168,7 @@ Command UsageError(std::string error) {
 
 // The option a long name stands for: an exact name, else the only one it begins.
 // Help and version count as names too (returned as null with *special set).
-std::string FindLong(std::string_view name, const OptionSpec*& found, std::string_view& special) {
+std::string FindLong(std::string_view name, const OptionRule*& found, std::string_view& special) {
   found = nullptr;
   special = {};
   std::vector<std::string_view> candidates;
@@ -179,12 +179,12 @@ std::string FindLong(std::string_view name, const OptionSpec*& found, std::strin
     }
     if (extra.starts_with(name)) candidates.push_back(extra);
   }
-  for (const OptionSpec& spec : kOptions) {
-    if (spec.name == name) {
-      found = &spec;
+  for (const OptionRule& rule : kOptions) {
+    if (rule.name == name) {
+      found = &rule;
       return {};
     }
-    if (spec.name.starts_with(name)) candidates.push_back(spec.name);
+    if (rule.name.starts_with(name)) candidates.push_back(rule.name);
   }
   if (candidates.empty()) return "unknown option '--" + std::string(name) + "'";
   if (candidates.size() > 1) {
@@ -195,9 +195,9 @@ std::string FindLong(std::string_view name, const OptionSpec*& found, std::strin
   return FindLong(candidates.front(), found, special);
 }
 
-const OptionSpec* FindShort(char letter) {
-  for (const OptionSpec& spec : kOptions) {
-    if (spec.short_name == letter) return &spec;
+const OptionRule* FindShort(char letter) {
+  for (const OptionRule& rule : kOptions) {
+    if (rule.short_name == letter) return &rule;
   }
   return nullptr;
 }
@@ -277,25 +277,25 @@ Command ParseCommandLine(const std::vector<std::string>& args) {
           arg.substr(2, equals == std::string::npos ? std::string::npos : equals - 2);
       const bool has_value = equals != std::string::npos;
       std::string value = has_value ? arg.substr(equals + 1) : std::string();
-      const OptionSpec* spec = nullptr;
+      const OptionRule* rule = nullptr;
       std::string_view special;
-      if (std::string error = FindLong(name, spec, special); !error.empty())
+      if (std::string error = FindLong(name, rule, special); !error.empty())
         return UsageError(error);
-      const std::string full = "--" + std::string(spec ? spec->name : special);
-      if (spec == nullptr) {
+      const std::string full = "--" + std::string(rule ? rule->name : special);
+      if (rule == nullptr) {
         if (has_value) return UsageError("option '" + full + "' doesn't allow an argument");
         (special == kHelp ? help : version) = true;
         continue;
       }
-      if (spec->argument == Argument::None && has_value) {
+      if (rule->argument == Argument::None && has_value) {
         return UsageError("option '" + full + "' doesn't allow an argument");
       }
-      if (spec->argument == Argument::Required && !has_value) {
+      if (rule->argument == Argument::Required && !has_value) {
         if (i + 1 == args.size()) return UsageError("option '" + full + "' requires an argument");
         value = args[++i];
       }
-      if (std::string error = spec->apply(command.options, value,
-                                          has_value || spec->argument == Argument::Required);
+      if (std::string error = rule->apply(command.options, value,
+                                          has_value || rule->argument == Argument::Required);
           !error.empty()) {
         return UsageError(error);
       }
@@ -306,9 +306,9 @@ Command ParseCommandLine(const std::vector<std::string>& args) {
         help = true;
         continue;
       }
-      const OptionSpec* spec = FindShort(arg[at]);
-      if (spec == nullptr) return UsageError("invalid option -- '" + std::string(1, arg[at]) + "'");
-      spec->apply(command.options, {}, false);
+      const OptionRule* rule = FindShort(arg[at]);
+      if (rule == nullptr) return UsageError("invalid option -- '" + std::string(1, arg[at]) + "'");
+      rule->apply(command.options, {}, false);
     }
   }
 
