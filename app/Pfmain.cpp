@@ -298,7 +298,7 @@ void TMainForm::FormShow(ui::TObject*) {
   // replace the lists and settings of the running session.
   if (FullPaths != nullptr) return;
   FullPaths = std::make_unique<platform::TStringList>();
-  WorkLines = std::make_unique<platform::TStringList>();
+  WorkLines = std::make_unique<platform::TTextLines>();
   CueLines = std::make_unique<platform::TStringList>();
 
   LoadSettings();

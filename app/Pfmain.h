@@ -10,10 +10,16 @@
 #include <unordered_set>
 #include <vector>
 
+#include "engine/backup_names.h"
+#include "platform/files.h"
 #include "platform/string_list.h"
 #include "ui/controls.h"
 
 // How adding a string to one file's lines ended.
+namespace batch {
+class Session;
+}
+
 enum class AddOutcome { Changed, AlreadyThere, LeftUnchanged, Stop };
 // How writing one changed file back ended.
 enum class CommitOutcome { Written, NotWritten, Stop };
@@ -105,7 +111,7 @@ class TMainForm : public ui::TForm {
   // State. Public so that tests can set options directly.
   float FormPPI = 0;
   std::unique_ptr<platform::TStringList> FullPaths;
-  std::unique_ptr<platform::TStringList> WorkLines;
+  std::unique_ptr<platform::TTextLines> WorkLines;
   std::unique_ptr<platform::TStringList> CueLines;
   int WorkingMode = 0;
 
@@ -134,9 +140,13 @@ class TMainForm : public ui::TForm {
   int LogInsertRow = 0;
   bool AskBackupOverwrite = false;
   bool OverwriteAllBackups = false;
+  engine::RunBackups BackupsOfRun;
   bool InFolderScan = false;
 
  private:
+  // Batch mode reads and saves the log file as the window does.
+  friend class batch::Session;
+
   // File list.
   bool AddFileToList(const std::string& path);
   void UpdateListExtent();
@@ -191,8 +201,15 @@ class TMainForm : public ui::TForm {
   AddOutcome AddToWorkLines(const std::string& path);
   int ReplaceAll();
   CommitOutcome CommitFile(const std::string& path);
-  bool MakeBackup(const std::string& path, const std::string& temp_path);
-  bool WriteWorkLines(const std::string& path);
+  bool MakeBackup(const std::string& path, const platform::FileState& state, bool may_link,
+                  engine::MadeBackup& made);
+  bool PutBackup(const platform::FileState& state, const std::string& backup, bool may_link,
+                 engine::MadeBackup& made);
+  void DetachBackup(const std::string& target, engine::MadeBackup& made);
+  bool WriteWorkLines(const std::string& path, const platform::FileState& state);
+  bool ReplaceFile(const std::string& path, const platform::FileState& state, bool read_only);
+  bool OverwriteFile(const std::string& path, const platform::FileState& state, bool read_only);
+  bool StillAsRead(const std::string& path);
   bool ClearAttributes(const std::string& path);
   bool SetReadOnlyAttribute(const std::string& path);
 };

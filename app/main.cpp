@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "app/program.h"
+#include "batch/batch_main.h"
 #include "qt/qt_backend.h"
 #include "ui/scoped_backend.h"
 
@@ -20,6 +21,8 @@ bool DisplayAvailable() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // An operation word runs without a window, so no display is needed.
+  if (batch::IsBatchCommand(argc, argv)) return batch::Main(argc, argv);
   // A write past the file-size limit then fails as a write error instead of ending the program.
   std::signal(SIGXFSZ, SIG_IGN);
   if (!DisplayAvailable()) {

@@ -1,7 +1,8 @@
 // Times real replace runs through the main window on the scripted backend over a
-// folder tree: once without backups, once with backups beside the files. The
-// second run replaces back, so the tree ends as it started.
-// Usage: replace_bench FOLDER [SEARCH REPLACEMENT]
+// folder tree. MODE "both" (the default) runs once without backups, then once with
+// backups beside the files replacing back, so the tree ends as it started; "off"
+// and "on" make one run without or with backups. Ends with the peak memory.
+// Usage: replace_bench FOLDER [MODE [SEARCH REPLACEMENT]]
 
 #include <sys/resource.h>
 
@@ -55,12 +56,13 @@ void TimeRun(TMainForm& form, ui::ScriptedBackend& backend, const Listed& listed
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2) {
-    std::fprintf(stderr, "usage: %s FOLDER [SEARCH REPLACEMENT]\n", argv[0]);
+  const std::string mode = argc > 2 ? argv[2] : "both";
+  if (argc < 2 || (mode != "both" && mode != "on" && mode != "off")) {
+    std::fprintf(stderr, "usage: %s FOLDER [both|on|off [SEARCH REPLACEMENT]]\n", argv[0]);
     return 2;
   }
-  const std::string search = argc > 3 ? argv[2] : "old-domain.example";
-  const std::string replacement = argc > 3 ? argv[3] : "new-domain.example";
+  const std::string search = argc > 4 ? argv[3] : "old-domain.example";
+  const std::string replacement = argc > 4 ? argv[4] : "new-domain.example";
 
   ui::ScriptedBackend backend;
   ui::ScopedBackend scoped(backend);
@@ -71,8 +73,12 @@ int main(int argc, char** argv) {
   MainForm->Show();
 
   const Listed listed = ListTree(*MainForm, std::filesystem::absolute(argv[1]));
-  TimeRun(*MainForm, backend, listed, false, search, replacement);
-  TimeRun(*MainForm, backend, listed, true, replacement, search);
+  if (mode == "both") {
+    TimeRun(*MainForm, backend, listed, false, search, replacement);
+    TimeRun(*MainForm, backend, listed, true, replacement, search);
+  } else {
+    TimeRun(*MainForm, backend, listed, mode == "on", search, replacement);
+  }
 
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);

@@ -1,10 +1,13 @@
 #pragma once
-// The names of a file's backup and of the temporary copy a backup is taken from.
+// The name of a file's backup, and the backups one run has made.
 
-#include <functional>
+#include <sys/types.h>
+
+#include <compare>
+#include <map>
 #include <string>
 
-#include "platform/clock.h"
+#include "platform/files.h"
 
 namespace engine {
 
@@ -12,10 +15,38 @@ namespace engine {
 // file's name and ".bak". The extension is never replaced.
 std::string BackupFileName(const std::string& path, int place, const std::string& folder);
 
-// exe_dir + "PFTMP" + the date-time number; when that name is taken (another
-// instance at work in the same folder), the first free name with "_2", "_3", …
-// appended instead.
-std::string FreeTemporaryCopyName(const std::string& exe_dir, platform::TDateTime now,
-                                  const std::function<bool(const std::string&)>& taken);
+// A file by its device and inode, whatever name reaches it.
+struct FileKey {
+  dev_t device = 0;
+  ino_t inode = 0;
+  auto operator<=>(const FileKey&) const = default;
+};
+FileKey KeyOf(const platform::FileIdentity& identity);
+
+// The backup one file got: its name, its key, and whether it is a second name of
+// the file's old inode rather than a copy.
+struct MadeBackup {
+  std::string name;
+  FileKey key;
+  bool linked = false;
+  bool made = false;
+};
+
+// The backups made in one run, each with the file whose old content it keeps, so
+// that no later pass of the same run replaces one.
+class RunBackups {
+ public:
+  void Clear() { made_.clear(); }
+  bool Empty() const { return made_.empty(); }
+  void Add(FileKey backup, FileKey file) { made_[backup] = file; }
+  // The file whose backup this is, or null when this run did not make it.
+  const FileKey* FileOf(FileKey backup) const {
+    const auto found = made_.find(backup);
+    return found != made_.end() ? &found->second : nullptr;
+  }
+
+ private:
+  std::map<FileKey, FileKey> made_;
+};
 
 }  // namespace engine

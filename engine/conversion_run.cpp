@@ -60,6 +60,7 @@ void TMainForm::UpdateInputHistory() {
 void TMainForm::Button1Click(ui::TObject* /*sender*/) {
   AskBackupOverwrite = true;
   LogInsertRow = 0;
+  BackupsOfRun.Clear();
   if (Edit1->Text().empty()) {
     ShowNotice(u8"対象文字列をなにか入力してください."_sj);
     return;

@@ -13,15 +13,15 @@ void TMainForm::LoadWorkLines(const std::string& path) {
 AddOutcome TMainForm::AddToWorkLines(const std::string& path) {
   const std::string text = Edit1->Text();
   const int position = RadioGroup2->ItemIndex();
-  std::vector<std::string>& lines = WorkLines->Lines();
-  const int line_number =
-      position == engine::kAddAtLine && !lines.empty() ? platform::StrToInt(Edit3->Text()) : 0;
+  const int line_number = position == engine::kAddAtLine && WorkLines->Count() > 0
+                              ? platform::StrToInt(Edit3->Text())
+                              : 0;
 
   const engine::AddDecision decision =
-      engine::DecideAdd(lines, text, position, line_number, CheckBox1->Checked());
+      engine::DecideAdd(WorkLines->Lines(), text, position, line_number, CheckBox1->Checked());
   switch (decision.kind) {
     case engine::AddDecision::kInsert:
-      lines.insert(lines.begin() + decision.index, text);
+      WorkLines->Insert(decision.index, text);
       return AddOutcome::Changed;
     case engine::AddDecision::kAlreadyThere:
       return AddOutcome::AlreadyThere;
@@ -40,11 +40,11 @@ AddOutcome TMainForm::AddToWorkLines(const std::string& path) {
     if (answer == ui::IDNO) return AddOutcome::LeftUnchanged;
     if (answer != ui::IDYES) return AddOutcome::Stop;
   }
-  lines.push_back(text);
+  WorkLines->Insert(WorkLines->Count(), text);
   return AddOutcome::Changed;
 }
 
 int TMainForm::ReplaceAll() {
   engine::Replacer replacer(SearchText, ReplaceText, CapIgnore);
-  return replacer.ReplaceInLines(WorkLines->Lines());
+  return replacer.ReplaceInLines(*WorkLines);
 }

@@ -4,7 +4,7 @@
 
 namespace engine {
 
-AddDecision DecideAdd(const std::vector<std::string>& lines, std::string_view text, int position,
+AddDecision DecideAdd(std::span<const std::string_view> lines, std::string_view text, int position,
                       int line_number, bool skip_when_there) {
   const int count = static_cast<int>(lines.size());
   if (count == 0) return {AddDecision::kInsert, 0};
@@ -66,6 +66,12 @@ Replacer::Replacer(std::string_view search, std::string_view replacement, bool i
 }
 
 int Replacer::ReplaceInLine(std::string& line) {
+  const int count = Rewrite(line);
+  if (count > 0) line.swap(out_);
+  return count;
+}
+
+int Replacer::Rewrite(std::string_view line) {
   if (search_.empty() || line.size() < search_.size()) return 0;
   std::string_view haystack = line;
   if (ignore_case_) {
@@ -92,7 +98,7 @@ int Replacer::ReplaceInLine(std::string& line) {
       found = haystack.find(search_, found + 1);
       continue;
     }
-    out_.append(line, copied, found - copied);
+    out_.append(line.substr(copied, found - copied));
     out_.append(replacement_);
     copied = end;
     known = end;
@@ -100,14 +106,18 @@ int Replacer::ReplaceInLine(std::string& line) {
     found = haystack.find(search_, end);
   }
   if (count == 0) return 0;
-  out_.append(line, copied, std::string::npos);
-  line.swap(out_);
+  out_.append(line.substr(copied));
   return count;
 }
 
-int Replacer::ReplaceInLines(std::vector<std::string>& lines) {
+int Replacer::ReplaceInLines(platform::TTextLines& lines) {
   int count = 0;
-  for (std::string& line : lines) count += ReplaceInLine(line);
+  for (int i = 0; i < lines.Count(); ++i) {
+    const int found = Rewrite(lines[i]);
+    if (found == 0) continue;
+    lines.Replace(i, out_);
+    count += found;
+  }
   return count;
 }
 

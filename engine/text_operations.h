@@ -2,9 +2,11 @@
 // The text operations on a file's lines: where a line is added, and replacing
 // every occurrence of a string, with or without regard to letter case.
 
+#include <span>
 #include <string>
 #include <string_view>
-#include <vector>
+
+#include "platform/string_list.h"
 
 namespace engine {
 
@@ -26,7 +28,7 @@ struct AddDecision {
 // Decides where `text` goes among `lines`. line_number is only used at kAddAtLine;
 // a number below 1 counts as 1. skip_when_there enables the already-there test,
 // which compares whole lines byte for byte, letter case included.
-AddDecision DecideAdd(const std::vector<std::string>& lines, std::string_view text, int position,
+AddDecision DecideAdd(std::span<const std::string_view> lines, std::string_view text, int position,
                       int line_number, bool skip_when_there);
 
 // Replaces every occurrence of `search` in every line by `replacement`, left to
@@ -38,9 +40,12 @@ class Replacer {
  public:
   Replacer(std::string_view search, std::string_view replacement, bool ignore_case);
   int ReplaceInLine(std::string& line);
-  int ReplaceInLines(std::vector<std::string>& lines);
+  int ReplaceInLines(platform::TTextLines& lines);
 
  private:
+  // Replaces in line; when the count is above 0 the new line is in out_.
+  int Rewrite(std::string_view line);
+
   std::string search_;  // lowered when ignoring case
   std::string replacement_;
   bool ignore_case_;

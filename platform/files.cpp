@@ -2,11 +2,16 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <random>
 #include <utility>
@@ -42,6 +47,8 @@ std::size_t Utf8CharLength(std::string_view text) {
   return length;
 }
 
+}  // namespace
+
 // A name read from the OS, as code page 932. A character that does not come back
 // unchanged through the code page becomes "?": one it cannot hold, and one it maps
 // onto another (U+301C WAVE DASH reads back as U+FF5E), so that the name can never
@@ -58,6 +65,8 @@ std::string OsNameToCp932(std::string_view utf8) {
   }
   return cp932;
 }
+
+namespace {
 
 // The last component of a path, trailing separators ignored.
 std::string_view BaseName(std::string_view path) {
@@ -108,19 +117,23 @@ bool ResolveWriteTarget(const std::string& os, std::string& target, struct stat&
   return stat(target.c_str(), &status) == 0 && IsWritableRegular(status);
 }
 
+// A name in the folder of target that is not likely to be taken.
+std::string RandomNameBeside(const std::string& target) {
+  static std::mt19937_64 random{std::random_device{}()};
+  static constexpr char kDigits[] = "0123456789abcdef";
+  const std::size_t slash = target.rfind('/');
+  std::string name = slash == std::string::npos ? "" : target.substr(0, slash + 1);
+  name += ".plyfix-";
+  std::uint64_t bits = random();
+  for (int digit = 0; digit < 12; ++digit, bits >>= 4) name += kDigits[bits & 15];
+  return name;
+}
+
 // Creates a new, empty file with an unused name in the folder of target, so that
 // a rename can later put it in target's place.
 int CreateTempBeside(const std::string& target, mode_t mode, std::string& temp) {
-  static std::mt19937_64 random{std::random_device{}()};
-  const std::size_t slash = target.rfind('/');
-  const std::string folder = slash == std::string::npos ? "" : target.substr(0, slash + 1);
   for (int attempt = 0; attempt < 100; ++attempt) {
-    static constexpr char kDigits[] = "0123456789abcdef";
-    std::string suffix;
-    for (std::uint64_t bits = random(); suffix.size() < 12; bits >>= 4) {
-      suffix += kDigits[bits & 15];
-    }
-    temp = folder + ".plyfix-" + suffix;
+    temp = RandomNameBeside(target);
     const int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
     if (fd >= 0 || errno != EEXIST) return fd;
   }
@@ -155,23 +168,84 @@ bool PwriteAll(int fd, std::string_view content) {
 }
 
 // Reads fd to its end; expected is the size fstat reported, a hint only, since
-// the file may grow or shrink while it is read.
+// the file may grow or shrink while it is read. A read that returns less than
+// asked of a regular file has reached its end, which saves the read that would
+// return nothing.
 bool ReadAll(int fd, std::size_t expected, std::string& content) {
   std::string data(expected + 1, '\0');
   std::size_t used = 0;
   for (;;) {
     if (used == data.size()) data.resize(data.size() * 2);
-    const ssize_t got = read(fd, data.data() + used, data.size() - used);
+    const std::size_t asked = data.size() - used;
+    const ssize_t got = read(fd, data.data() + used, asked);
     if (got < 0) {
       if (errno == EINTR) continue;
       return false;
     }
-    if (got == 0) break;
     used += static_cast<std::size_t>(got);
+    if (got == 0 || static_cast<std::size_t>(got) < asked) break;
   }
   data.resize(used);
   content = std::move(data);
   return true;
+}
+
+std::int64_t Nanoseconds(const timespec& time) {
+  return static_cast<std::int64_t>(time.tv_sec) * 1000000000 + time.tv_nsec;
+}
+
+FileIdentity IdentityOf(const struct stat& status) {
+  return {status.st_dev, status.st_ino, status.st_size, Nanoseconds(status.st_mtim)};
+}
+
+// The process's file mode creation mask, read once.
+mode_t CreationMask() {
+  static const mode_t mask = [] {
+    const mode_t current = umask(022);
+    umask(current);
+    return current;
+  }();
+  return mask;
+}
+
+// Writes every line followed by terminator through one buffer, so that a small
+// file takes one write and a large one is never joined in memory.
+bool WriteLines(int fd, std::span<const std::string_view> lines, std::string_view terminator) {
+  constexpr std::size_t kBufferLimit = std::size_t{1} << 20;
+  std::size_t total = 0;
+  for (const std::string_view line : lines) total += line.size() + terminator.size();
+  thread_local std::string buffer;
+  buffer.clear();
+  buffer.reserve(std::min(total, kBufferLimit));
+  const auto flush = [&] {
+    const bool ok = WriteAll(fd, buffer.data(), buffer.size());
+    buffer.clear();
+    return ok;
+  };
+  for (const std::string_view line : lines) {
+    if (buffer.size() + line.size() + terminator.size() > kBufferLimit) {
+      if (!flush()) return false;
+      if (line.size() >= kBufferLimit && !WriteAll(fd, line.data(), line.size())) return false;
+    }
+    if (line.size() < kBufferLimit) buffer.append(line);
+    buffer.append(terminator);
+  }
+  const bool ok = flush();
+  if (buffer.capacity() > kBufferLimit) std::string().swap(buffer);
+  return ok;
+}
+
+// Reads one extended attribute's names or value, growing the buffer as needed;
+// the length read, or -1.
+template <typename Read>
+ssize_t ReadGrowing(std::vector<char>& buffer, Read read) {
+  for (;;) {
+    const ssize_t got = read(buffer.data(), buffer.size());
+    if (got >= 0 || errno != ERANGE) return got;
+    const ssize_t needed = read(nullptr, 0);
+    if (needed < 0) return needed;
+    buffer.resize(static_cast<std::size_t>(needed) + 1);
+  }
 }
 
 // Finishes a temporary file: closes it and renames it over target, or removes it
@@ -324,6 +398,13 @@ bool FileService::DirectoryExists(const std::string& path) {
 }
 
 bool FileService::ReadFile(const std::string& path, std::string& content) {
+  FileIdentity identity;
+  std::uint32_t fs_flags = 0;
+  return ReadFile(path, content, identity, fs_flags);
+}
+
+bool FileService::ReadFile(const std::string& path, std::string& content, FileIdentity& identity,
+                           std::uint32_t& fs_flags) {
   std::string os;
   struct stat status;
   // The type is checked before opening (opening a device can have effects of its
@@ -333,8 +414,13 @@ bool FileService::ReadFile(const std::string& path, std::string& content) {
   }
   const int fd = open(os.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return false;
-  const bool ok = fstat(fd, &status) == 0 && S_ISREG(status.st_mode) &&
-                  ReadAll(fd, static_cast<std::size_t>(status.st_size), content);
+  bool ok = fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
+  if (ok) {
+    identity = IdentityOf(status);
+    int flags = 0;
+    fs_flags = ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0 ? static_cast<std::uint32_t>(flags) : 0;
+    ok = ReadAll(fd, static_cast<std::size_t>(status.st_size), content);
+  }
   close(fd);
   return ok;
 }
@@ -397,6 +483,9 @@ bool FileService::CopyFile(const std::string& from, const std::string& to) {
   }
   close(in);
   ok = ok && fchmod(out, source_status.st_mode & 07777) == 0;
+  // A copy keeps the source's modification time, as a copy on Windows does.
+  const timespec times[2] = {{0, UTIME_OMIT}, source_status.st_mtim};
+  ok = ok && futimens(out, times) == 0;
   if (written != target) return CommitTemp(out, ok, written, target);
   ok = close(out) == 0 && ok;
   if (!ok) unlink(written.c_str());
@@ -413,6 +502,128 @@ bool FileService::DeleteFile(const std::string& path) {
     return false;
   }
   return unlink(os.c_str()) == 0;
+}
+
+bool FileService::Inspect(const std::string& path, FileState& state) {
+  std::string os;
+  struct stat status;
+  if (!OsPath(path, os) || lstat(os.c_str(), &status) != 0) return false;
+  std::string target = os;
+  if (S_ISLNK(status.st_mode)) {
+    char* resolved = realpath(os.c_str(), nullptr);
+    if (resolved == nullptr) return false;
+    target = resolved;
+    std::free(resolved);
+    if (stat(target.c_str(), &status) != 0) return false;
+  }
+  if (!S_ISREG(status.st_mode)) return false;
+  state.target = OsNameToCp932(target);
+  if (!OsPath(state.target, os) || os != target) return false;
+  state.identity = IdentityOf(status);
+  state.mode = status.st_mode & 07777;
+  state.owner = status.st_uid;
+  state.group = status.st_gid;
+  state.links = status.st_nlink;
+  const uid_t user = geteuid();
+  state.may_change_mode = user == 0 || user == status.st_uid;
+  // The owner's own bit decides for the owner; for anyone else the group, the
+  // others' bits and an ACL may, which only the system can tell.
+  state.writable = user == 0 || (user == status.st_uid
+                                     ? (status.st_mode & S_IWUSR) != 0
+                                     : faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) == 0);
+  return true;
+}
+
+bool FileService::LinkFile(const std::string& existing, const std::string& new_name) {
+  std::string os_existing;
+  std::string os_new;
+  return OsPath(existing, os_existing) && OsPath(new_name, os_new) &&
+         link(os_existing.c_str(), os_new.c_str()) == 0;
+}
+
+bool FileService::RenameFile(const std::string& from, const std::string& to) {
+  std::string os_from;
+  std::string os_to;
+  return OsPath(from, os_from) && OsPath(to, os_to) && rename(os_from.c_str(), os_to.c_str()) == 0;
+}
+
+bool FileService::RemoveFile(const std::string& path) {
+  std::string os;
+  return OsPath(path, os) && unlink(os.c_str()) == 0;
+}
+
+bool FileService::WriteNewFile(const std::string& path, std::span<const std::string_view> lines,
+                               std::string_view terminator, mode_t mode, uid_t owner, gid_t group) {
+  std::string os;
+  if (!OsPath(path, os)) return false;
+  const int fd = open(os.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode & 0777);
+  if (fd < 0) return false;
+  bool ok = true;
+  bool set_mode = (mode & 07777) != (mode & 0777 & ~CreationMask());
+  if (owner != geteuid() || group != getegid()) {
+    // Only a privileged process may give a file to another owner; the new file
+    // then stays the process's own. A change of owner clears the set-id bits.
+    if (fchown(fd, owner, group) == 0) set_mode = set_mode || (mode & 06000) != 0;
+  }
+  ok = !set_mode || fchmod(fd, mode & 07777) == 0;
+  ok = ok && WriteLines(fd, lines, terminator);
+  ok = close(fd) == 0 && ok;
+  if (!ok) unlink(os.c_str());
+  return ok;
+}
+
+bool FileService::OverwriteFile(const std::string& path, std::span<const std::string_view> lines,
+                                std::string_view terminator) {
+  std::string os;
+  if (!OsPath(path, os)) return false;
+  const int fd = open(os.c_str(), O_WRONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  std::size_t total = 0;
+  for (const std::string_view line : lines) total += line.size() + terminator.size();
+  const auto size = static_cast<off_t>(total);
+  bool ok = size == 0 || posix_fallocate(fd, 0, size) == 0;
+  ok = ok && WriteLines(fd, lines, terminator) && ftruncate(fd, size) == 0;
+  return close(fd) == 0 && ok;
+}
+
+bool FileService::CopyExtendedAttributes(const std::string& from, const std::string& to,
+                                         std::uint32_t fs_flags) {
+  std::string os_from;
+  std::string os_to;
+  if (!OsPath(from, os_from) || !OsPath(to, os_to)) return false;
+  std::vector<char> names(1024);
+  const ssize_t listed = ReadGrowing(
+      names, [&](char* data, std::size_t size) { return listxattr(os_from.c_str(), data, size); });
+  if (listed < 0 && errno != ENOTSUP) return false;
+  std::vector<char> value(1024);
+  for (ssize_t at = 0; at < listed;) {
+    const char* name = names.data() + at;
+    at += static_cast<ssize_t>(std::strlen(name)) + 1;
+    const ssize_t length = ReadGrowing(value, [&](char* data, std::size_t size) {
+      return getxattr(os_from.c_str(), name, data, size);
+    });
+    if (length < 0 ||
+        setxattr(os_to.c_str(), name, value.data(), static_cast<std::size_t>(length), 0) != 0) {
+      return false;
+    }
+  }
+  // Immutable and append-only files are never replaced, so those two never come.
+  const std::uint32_t wanted =
+      fs_flags & FS_FL_USER_MODIFIABLE & ~std::uint32_t{FS_IMMUTABLE_FL | FS_APPEND_FL};
+  if (wanted == 0) return true;
+  const int fd = open(os_to.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return false;
+  int flags = 0;
+  bool ok = ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+  if (ok && (static_cast<std::uint32_t>(flags) & wanted) != wanted) {
+    flags = static_cast<int>(static_cast<std::uint32_t>(flags) | wanted);
+    ok = ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+  }
+  return close(fd) == 0 && ok;
+}
+
+std::string TemporaryNameBeside(const std::string& path) {
+  return RandomNameBeside(path);
 }
 
 std::string FileService::GetCurrentDir() {

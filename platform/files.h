@@ -5,8 +5,11 @@
 // it) is never opened or created, so a lossy name can never reach another file.
 // Tests replace the service (ScopedFileService) to inject failures.
 
+#include <sys/types.h>
+
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -27,6 +30,31 @@ inline constexpr std::uint32_t kInvalidAttributes = 0xFFFFFFFFu;
 struct FindData {
   std::string name;
   std::uint32_t attributes = 0;
+};
+
+// What tells whether a file is still the one that was read: the same file on the
+// same device, with the same size and modification time to the nanosecond.
+struct FileIdentity {
+  dev_t device = 0;
+  ino_t inode = 0;
+  off_t size = 0;
+  std::int64_t mtime_ns = 0;
+  bool operator==(const FileIdentity&) const = default;
+};
+
+// The file that a write to a path replaces (the target of a symbolic link, else
+// the path itself) and what a replacement must carry over from it.
+struct FileState {
+  std::string target;  // code page 932 path of the file itself
+  FileIdentity identity;
+  mode_t mode = 0;  // permission bits, 07777
+  uid_t owner = 0;
+  gid_t group = 0;
+  nlink_t links = 0;
+  // This user may write the file: its permissions allow it (not only the owner's
+  // bit), or this user may change them (its owner, or root).
+  bool writable = false;
+  bool may_change_mode = false;
 };
 
 // An open enumeration, in the shape of find-next / find-close.
@@ -60,6 +88,10 @@ class FileService {
   // Reads a whole regular file; false when it is missing, unreadable or not a
   // regular file (a FIFO never blocks).
   virtual bool ReadFile(const std::string& path, std::string& content);
+  // The same, also giving the identity of the file read and its file-system
+  // flags (FS_IOC_GETFLAGS; 0 where the file system has none).
+  virtual bool ReadFile(const std::string& path, std::string& content, FileIdentity& identity,
+                        std::uint32_t& fs_flags);
   // Replaces the whole content of a file, or creates it. Never leaves a half-written
   // file: on failure the old content stays byte for byte. Keeps the permission bits,
   // writes through a symbolic link to its target. Fails on a read-only file, as
@@ -71,6 +103,35 @@ class FileService {
   // Deletes a file; fails on a read-only file, as Windows does.
   virtual bool DeleteFile(const std::string& path);
 
+  // The steps of replacing a file by a new one, each on its own so that tests can
+  // fail any of them. None of them follows a symbolic link at its last name.
+  //
+  // The regular file a write to path replaces; false when path names no regular
+  // file (or a broken link).
+  virtual bool Inspect(const std::string& path, FileState& state);
+  // A second name for an existing file; fails when new_name exists or lies on
+  // another file system.
+  virtual bool LinkFile(const std::string& existing, const std::string& new_name);
+  // Renames from over to, replacing whatever to names (a symbolic link itself, not
+  // its target).
+  virtual bool RenameFile(const std::string& from, const std::string& to);
+  // Removes a name whatever the file's attributes (for the program's own temporary files).
+  virtual bool RemoveFile(const std::string& path);
+  // Creates path, which must not exist, holding every line followed by terminator,
+  // with the mode, owner and group given (the owner only where this process may
+  // give files away). Removes what it created when it fails.
+  virtual bool WriteNewFile(const std::string& path, std::span<const std::string_view> lines,
+                            std::string_view terminator, mode_t mode, uid_t owner, gid_t group);
+  // Rewrites an existing file in place with every line followed by terminator, so
+  // that all its names, its owner and its attributes stay. Not crash-atomic; the
+  // new size is reserved first, so a full disk fails before a byte changes.
+  virtual bool OverwriteFile(const std::string& path, std::span<const std::string_view> lines,
+                             std::string_view terminator);
+  // Gives to the extended attributes of from (the ACL among them) and the
+  // settable file-system flags given; false when one of them cannot be set.
+  virtual bool CopyExtendedAttributes(const std::string& from, const std::string& to,
+                                      std::uint32_t fs_flags);
+
   virtual std::string GetCurrentDir();
   virtual bool SetCurrentDir(const std::string& path);
 
@@ -78,6 +139,9 @@ class FileService {
   // the folder cannot be read. The first entry is filled into entry.
   virtual std::unique_ptr<FolderSearch> FindFirst(const std::string& folder, FindData& entry);
 };
+
+// An unused name for a temporary file in the folder of path (not created).
+std::string TemporaryNameBeside(const std::string& path);
 
 // The service in force (the real one unless a test installed another).
 FileService& Files();
@@ -108,6 +172,11 @@ std::string DataDir();
 // configuration folder named by the two environment values (either may be empty).
 std::string ChooseDataDir(const std::string& exe_dir, bool exe_dir_writable,
                           const std::string& xdg_config_home, const std::string& home);
+
+// A name read from the OS (UTF-8), as code page 932. A character that does not
+// come back unchanged through the code page becomes "?", so that the name never
+// addresses another file than the one it was read from.
+std::string OsNameToCp932(std::string_view utf8);
 
 // The two folders that the folder guard protects, standing in for the Windows
 // folder and the system folder: "/usr" and "/etc".

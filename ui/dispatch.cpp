@@ -1,7 +1,11 @@
 #include "ui/dispatch.h"
 
+#include <new>
+
+#include "platform/ansi.h"
 #include "platform/errors.h"
 #include "ui/application.h"
+#include "ui/script_error.h"
 
 namespace ui {
 
@@ -10,6 +14,13 @@ void Dispatch(const std::function<void()>& handler) {
     handler();
   } catch (const platform::Exception& error) {
     Application().ShowException(error);
+  } catch (const ScriptError&) {
+    throw;  // a test script's own complaint goes to the test
+  } catch (const std::bad_alloc&) {
+    Application().ShowException(platform::Exception(u8"メモリが足りません"_sj));
+  } catch (const std::exception& error) {
+    Application().ShowException(
+        platform::Exception(u8"予期しないエラーが発生しました: "_sj + error.what()));
   }
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // Dispatch: every event that user input fires runs through here. An error of the
 // program's error class ends the handler and is shown by the application's error
-// display; the program keeps running. Other exceptions pass through.
+// display; the program keeps running. So is running out of memory, and any other
+// error of the standard library, each with a text of its own.
 
 #include <functional>
 #include <string>

@@ -19,16 +19,9 @@ bool ReadOnly(const std::string& path) {
   return (platform::Files().GetAttributes(path) & platform::faReadOnly) != 0;
 }
 
-TEST(BackupNamesTest, NamesTheBackupAndAFreeTemporaryCopy) {
+TEST(BackupNamesTest, NamesTheBackup) {
   EXPECT_EQ(engine::BackupFileName("/s/index.htm", 0, "/b/"), "/s/index.htm.bak");
   EXPECT_EQ(engine::BackupFileName("/s/index.htm", 5, "/b/"), "/b/index.htm.bak");
-  const auto none = [](const std::string&) { return false; };
-  EXPECT_EQ(engine::FreeTemporaryCopyName("/x/", 36884.5449060532, none),
-            "/x/PFTMP36884.5449060532");
-  const auto first_two = [](const std::string& name) {
-    return name == "/x/PFTMP1" || name == "/x/PFTMP1_2";
-  };
-  EXPECT_EQ(engine::FreeTemporaryCopyName("/x/", 1, first_two), "/x/PFTMP1_3");
 }
 
 class SafeWriteTest : public RunTest {
@@ -47,32 +40,31 @@ TEST_F(SafeWriteTest, BackupBesideTheFileKeepsThePreviousBytes) {
 }
 
 TEST_F(SafeWriteTest, ExistingBackupsFollowTheFiveAnswers) {
-  // Four files of the same name in different folders, all backed up into one folder.
+  // Four files with backups from before, and one without.
   std::vector<std::string> paths;
-  for (const char* folder : {"1", "2", "3", "4"}) {
-    std::filesystem::create_directory(site_.Path(folder));
-    paths.push_back(Site(std::string(folder) + "/p.htm", std::string("old ") + folder));
+  for (const char* name : {"a", "b", "c", "d", "e"}) {
+    paths.push_back(Site(std::string(name) + ".htm", std::string("old ") + name));
+    if (std::string(name) != "e") Spill(paths.back() + ".bak", std::string("earlier ") + name);
   }
-  std::filesystem::create_directory(site_.Path("bak"));
-  main().BUPlace = 1;
-  main().BUFolder = site_.Path("bak") + "/";
-  const std::string backup = site_.Path("bak/p.htm.bak");
   List(paths);
 
-  backend_.AnswerModal(ClickDialogButton(3));  // No: keeps 1's backup, 2 is written
-  backend_.AnswerModal(ClickDialogButton(4));  // No to all: 3 and 4 without questions
+  backend_.AnswerModal(ClickDialogButton(3));  // No: keeps a's backup, a is written
+  backend_.AnswerModal(ClickDialogButton(4));  // No to all: b, c and d without questions
   Start();
-  EXPECT_EQ(Slurp(backup), "old 1");
+  for (const char* name : {"a", "b", "c", "d"}) {
+    EXPECT_EQ(Slurp(site_.Path(name + std::string(".htm.bak"))), std::string("earlier ") + name);
+  }
+  EXPECT_EQ(Slurp(site_.Path("e.htm.bak")), "old e");
   for (const std::string& path : paths) EXPECT_EQ(Slurp(path).substr(0, 3), "new");
   ASSERT_EQ(backend_.Transcript().size(), 3u);
   EXPECT_EQ(backend_.Transcript()[0].kind, Kind::ModalForm);
   EXPECT_EQ(backend_.Transcript()[0].caption, u8"確認っす"_sj);
 
   // The next run asks again; Yes to all then replaces every existing backup.
-  for (int i = 0; i < 4; ++i) Spill(paths[i], "old again " + std::to_string(i + 1));
+  for (std::size_t i = 0; i < paths.size(); ++i) Spill(paths[i], "old again " + paths[i]);
   backend_.AnswerModal(ClickDialogButton(2));
   Start();
-  EXPECT_EQ(Slurp(backup), "old again 4");
+  for (const std::string& path : paths) EXPECT_EQ(Slurp(path + ".bak"), "old again " + path);
   EXPECT_EQ(backend_.PendingAnswers(), 0);
 }
 
@@ -166,17 +158,13 @@ TEST_F(SafeWriteTest, ReadOnlyPolicies) {
   EXPECT_EQ(Log()[2], u8"書き込み禁止属性を解除:"_sj + a);
 }
 
-// A file service whose writes of listed files fail, as on a full disk.
+// A file service whose new files cannot be written, as on a full disk.
 class FailingWrites : public platform::FileService {
  public:
-  explicit FailingWrites(std::string failing) : failing_(std::move(failing)) {}
-  bool WriteFile(const std::string& path, std::string_view content) override {
-    if (path == failing_) return false;
-    return platform::FileService::WriteFile(path, content);
+  bool WriteNewFile(const std::string&, std::span<const std::string_view>, std::string_view, mode_t,
+                    uid_t, gid_t) override {
+    return false;
   }
-
- private:
-  std::string failing_;
 };
 
 TEST_F(SafeWriteTest, FailedWriteEndsTheRunAndLeavesNoTemporaryCopy) {
@@ -185,7 +173,7 @@ TEST_F(SafeWriteTest, FailedWriteEndsTheRunAndLeavesNoTemporaryCopy) {
   List({a, b});
   main().ReadOnlyMode = 2;
   ASSERT_TRUE(platform::Files().SetAttributes(a, platform::faReadOnly));
-  FailingWrites failing(a);
+  FailingWrites failing;
   platform::ScopedFileService scoped(failing);
   Start();
   EXPECT_EQ(Messages(), (std::vector<std::string>{"Plyfix|" + u8"ファイル "_sj + a +

@@ -53,10 +53,11 @@ INSTANTIATE_TEST_SUITE_P(
         ReplaceCase{"x" + kHyo + "x", kHyo, u8"裏"_sj, false, "x" + u8"裏"_sj + "x", 1}));
 
 TEST(ReplacerTest, CountsOverAllLinesAndKeepsTheRest) {
-  std::vector<std::string> lines = {"one ab", "", "none", "ab ab"};
+  platform::TTextLines lines;
+  lines.SetText("one ab\n\nnone\nab ab");
   Replacer replacer("ab", "AB", false);
   EXPECT_EQ(replacer.ReplaceInLines(lines), 3);
-  EXPECT_EQ(lines, (std::vector<std::string>{"one AB", "", "none", "AB AB"}));
+  EXPECT_EQ(lines.Text(), "one AB\r\n\r\nnone\r\nAB AB\r\n");
 }
 
 TEST(ReplacerTest, InsertedTextIsNotSearchedAgain) {
@@ -79,8 +80,8 @@ class DecideAddTest : public testing::TestWithParam<AddCase> {};
 
 TEST_P(DecideAddTest, DecidesWhereTheLineGoes) {
   const AddCase& c = GetParam();
-  const AddDecision decision =
-      DecideAdd(c.lines, "T", c.position, c.line_number, c.skip_when_there);
+  const std::vector<std::string_view> lines(c.lines.begin(), c.lines.end());
+  const AddDecision decision = DecideAdd(lines, "T", c.position, c.line_number, c.skip_when_there);
   EXPECT_EQ(decision.kind, c.kind);
   if (c.kind == AddDecision::kInsert) {
     EXPECT_EQ(decision.index, c.index);

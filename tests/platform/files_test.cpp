@@ -203,6 +203,53 @@ TEST(FileServiceTest, FailedCopyLeavesNoPartOfItself) {
   EXPECT_EQ(EntriesOf(folder.Path()), (std::set<std::string>{"big", "old.bak"}));
 }
 
+// New files are written through a buffer: a line longer than the buffer, lines
+// across its edge, and the mode given, also bits the creation mask would take.
+TEST(FileServiceTest, WriteNewFileAndOverwriteFileWriteEveryLine) {
+  TempFolder folder;
+  FileService files;
+  const std::string long_line(3 * 1024 * 1024 + 5, 'x');
+  std::vector<std::string> owned(200000, "line of text");
+  owned[7] = long_line;
+  const std::vector<std::string_view> lines(owned.begin(), owned.end());
+  std::string expected;
+  for (const std::string& line : owned) expected += line + "\r\n";
+
+  const std::string path = folder.Path("new");
+  ASSERT_TRUE(files.WriteNewFile(path, lines, "\r\n", 0666, geteuid(), getegid()));
+  EXPECT_EQ(Slurp(path), expected);
+  EXPECT_EQ(ModeOf(path), 0666u);
+  EXPECT_FALSE(files.WriteNewFile(path, lines, "", 0644, geteuid(), getegid()));
+
+  std::filesystem::create_hard_link(path, folder.Path("alias"));
+  const std::vector<std::string_view> shorter = {"a", "b"};
+  ASSERT_TRUE(files.OverwriteFile(path, shorter, "\n"));
+  EXPECT_EQ(Slurp(folder.Path("alias")), "a\nb\n");
+  EXPECT_EQ(ModeOf(path), 0666u);
+}
+
+// Inspect names the file a write replaces, with what tells it apart from another.
+TEST(FileServiceTest, InspectFollowsLinksAndTellsFilesApart) {
+  TempFolder folder;
+  FileService files;
+  Spill(folder.Path("a"), "abc");
+  std::filesystem::create_symlink("a", folder.Path("link"));
+  FileState direct;
+  FileState linked;
+  ASSERT_TRUE(files.Inspect(folder.Path("a"), direct));
+  ASSERT_TRUE(files.Inspect(folder.Path("link"), linked));
+  EXPECT_EQ(linked.target, std::filesystem::canonical(folder.Path("a")).string());
+  EXPECT_EQ(linked.identity, direct.identity);
+  EXPECT_EQ(direct.identity.size, 3);
+  EXPECT_TRUE(direct.writable);
+  Spill(folder.Path("a"), "abcd");
+  ASSERT_TRUE(files.Inspect(folder.Path("a"), linked));
+  EXPECT_NE(linked.identity, direct.identity);
+  std::filesystem::create_directory(folder.Path("sub"));
+  EXPECT_FALSE(files.Inspect(folder.Path("sub"), linked));
+  EXPECT_FALSE(files.Inspect(folder.Path("missing"), linked));
+}
+
 TEST(FileServiceTest, DeleteFileRefusesReadOnlyFilesAndFolders) {
   TempFolder folder;
   FileService files;

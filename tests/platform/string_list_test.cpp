@@ -2,15 +2,20 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <map>
 
 #include "platform/errors.h"
 #include "platform/files.h"
+#include "tests/platform/temp_folder.h"
 
 namespace platform {
 namespace {
 
 using Lines = std::vector<std::string>;
+using platform_test::Spill;
+using platform_test::TempFolder;
 
 TEST(StringListTest, SplitsByTheLineModel) {
   struct Case {
@@ -65,6 +70,31 @@ TEST(StringListTest, EditsLines) {
   EXPECT_EQ(list.Count(), 0);
 }
 
+// Lines held as views of the loaded bytes: a changed line no longer than before
+// is written over its own bytes, a longer or an added one kept elsewhere; no
+// change reaches a neighbouring line.
+TEST(TextLinesTest, EditsKeepEveryOtherLine) {
+  TTextLines lines;
+  lines.SetText("first\nsecond\r\nthird\rfourth");
+  lines.Replace(0, "1st");
+  lines.Replace(1, "the second, longer than before");
+  lines.Replace(2, "");
+  lines.Insert(4, "fifth");
+  lines.Insert(0, "zeroth");
+  EXPECT_EQ(lines.Count(), 6);
+  EXPECT_EQ(lines.Text(),
+            "zeroth\r\n1st\r\nthe second, longer than before\r\n\r\nfourth\r\nfifth\r\n");
+  EXPECT_THROW(lines.Insert(7, "x"), std::out_of_range);
+
+  // The same line model as the string list, NUL bytes included.
+  for (const std::string& content : {std::string("a\0b\r\n\0", 6), std::string("\n\r"),
+                                     std::string(""), std::string("a\r\r\nb")}) {
+    lines.SetText(content);
+    EXPECT_EQ(std::vector<std::string>(lines.Lines().begin(), lines.Lines().end()),
+              SplitLines(content));
+  }
+}
+
 // Files held in memory; writing fails for any path listed in read_only.
 class MemoryFiles : public FileService {
  public:
@@ -96,6 +126,21 @@ TEST(StringListTest, LoadsAndSavesThroughTheFileService) {
 
   list.SaveToFile("/s/b.htm");
   EXPECT_EQ(memory.files["/s/b.htm"], std::string("one\r\ntwo\r\n\0three\r\n", 18));
+}
+
+TEST(TextLinesTest, LoadingRemembersTheFileRead) {
+  TempFolder folder;
+  const std::string path = folder.Path("a.htm");
+  Spill(path, "one\ntwo");
+  TTextLines lines;
+  lines.LoadFromFile(path);
+  EXPECT_EQ(lines.Text(), "one\r\ntwo\r\n");
+  struct stat status {};
+  stat(path.c_str(), &status);
+  EXPECT_EQ(lines.Identity().inode, status.st_ino);
+  EXPECT_EQ(lines.Identity().size, 7);
+  EXPECT_THROW(lines.LoadFromFile(folder.Path("missing")), EFOpenError);
+  EXPECT_EQ(lines.Count(), 0);
 }
 
 TEST(StringListTest, FailuresRaiseTheFileErrors) {

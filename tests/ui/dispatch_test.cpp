@@ -41,9 +41,17 @@ TEST_F(DispatchTest, AProgramErrorEndsTheHandlerAndIsShownWithTheTitleAndErrorIc
   EXPECT_EQ(shown.Icon(), MB_ICONSTOP);
 }
 
-TEST_F(DispatchTest, OtherExceptionsPassThrough) {
-  EXPECT_THROW(Dispatch([] { throw std::logic_error("bug"); }), std::logic_error);
-  EXPECT_TRUE(script.Transcript().empty());
+TEST_F(DispatchTest, OutOfMemoryAndOtherErrorsAreShownToo) {
+  Application().SetTitle("Plyfix");
+  Dispatch([] { throw std::bad_alloc(); });
+  Dispatch([] { throw std::logic_error("bug"); });
+  ASSERT_EQ(script.Transcript().size(), 2u);
+  EXPECT_EQ(script.Transcript()[0].text, u8"メモリが足りません."_sj);
+  EXPECT_EQ(script.Transcript()[1].text, u8"予期しないエラーが発生しました: bug."_sj);
+  for (const Entry& shown : script.Transcript()) {
+    EXPECT_EQ(shown.caption, "Plyfix");
+    EXPECT_EQ(shown.Icon(), MB_ICONSTOP);
+  }
 }
 
 TEST(ErrorDisplayTextTest, AppendsAFullStopUnlessTheTextEndsWithOneOrBelow) {
