@@ -32,6 +32,7 @@ void CheckBoxPeer::Changed(ui::Property property) {
   switch (property) {
     case ui::Property::Caption:
       box->setText(ToQString(check->Caption()));
+      PlaceCaptionedButton();
       break;
     case ui::Property::Checked:
       box->setChecked(check->Checked());
@@ -40,6 +41,15 @@ void CheckBoxPeer::Changed(ui::Property property) {
       WidgetPeer::Changed(property);
       break;
   }
+}
+
+void CheckBoxPeer::ApplyBounds() {
+  PlaceCaptionedButton();
+}
+
+void CheckBoxPeer::ApplyFont() {
+  WidgetPeer::ApplyFont();
+  PlaceCaptionedButton();
 }
 
 }  // namespace qtui

@@ -1,13 +1,12 @@
 #include "qt/group_box_peer.h"
 
-#include <QGroupBox>
-
+#include "qt/group_frame.h"
 #include "qt/text.h"
 
 namespace qtui {
 
 GroupBoxPeer::GroupBoxPeer(Renderer& renderer, ui::TGroupBox& box, QWidget* parent)
-    : WidgetPeer(renderer, box, new QGroupBox(parent)) {}
+    : WidgetPeer(renderer, box, new GroupFrame(parent)) {}
 
 void GroupBoxPeer::Sync() {
   WidgetPeer::Sync();
@@ -17,7 +16,7 @@ void GroupBoxPeer::Sync() {
 void GroupBoxPeer::Changed(ui::Property property) {
   if (Control() == nullptr || Widget() == nullptr) return;
   if (property == ui::Property::Caption) {
-    static_cast<QGroupBox*>(Widget())->setTitle(ToQString(Control()->Caption()));
+    static_cast<GroupFrame*>(Widget())->SetCaption(ToQString(Control()->Caption()));
     return;
   }
   WidgetPeer::Changed(property);

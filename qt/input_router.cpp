@@ -1,7 +1,10 @@
 #include "qt/input_router.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPointer>
 
 #include "qt/form_peer.h"
@@ -33,6 +36,13 @@ char TypedChar(const QKeyEvent& event) {
   const QString text = event.text();
   if (text.size() != 1 || text[0].unicode() >= 0x80) return 0;
   return static_cast<char>(text[0].unicode());
+}
+
+// An edit box, the edit part of a combo box or a memo.
+bool IsTextBox(const QWidget& widget) {
+  if (const auto* combo = qobject_cast<const QComboBox*>(&widget)) return combo->isEditable();
+  return qobject_cast<const QLineEdit*>(&widget) != nullptr ||
+         qobject_cast<const QPlainTextEdit*>(&widget) != nullptr;
 }
 
 }  // namespace
@@ -67,7 +77,12 @@ bool InputRouter::RouteKey(QWidget& widget, QKeyEvent& event) {
   KeyTarget target = TargetOf(&widget);
   if (target.control == nullptr) return false;
 
-  if (key != 0 && target.form != nullptr && target.form->IsShortCut(key, shift)) return true;
+  // A text box keeps the keys it edits with; a menu shortcut on such a key runs
+  // only where the focus is elsewhere.
+  const bool editing = IsTextBox(widget) && IsTextEditingKey(key, shift);
+  if (key != 0 && !editing && target.form != nullptr && target.form->IsShortCut(key, shift)) {
+    return true;
+  }
   if (key == ui::VK_TAB) return false;
   if (target.form != nullptr && (key == ui::VK_RETURN || key == ui::VK_ESCAPE) &&
       dynamic_cast<ui::TMemo*>(target.control) == nullptr) {

@@ -1,11 +1,12 @@
 #pragma once
 // InputRouter: watches the keyboard and the focus for the whole application and
 // feeds them into the model the way the class library routes them: a key first
-// may be a menu shortcut of the form (TForm::IsShortCut); Enter then presses the
-// focused button or else the form's default button, Esc the cancel button;
-// otherwise the focused control gets KeyDown and, for a character, KeyPress,
-// whose handlers may swallow or change the key before the widget sees it. The
-// focused control becomes its form's active control.
+// may be a menu shortcut of the form (TForm::IsShortCut), unless a text box has
+// the focus and edits with that key; Enter then presses the focused button or
+// else the form's default button, Esc the cancel button; otherwise the focused
+// control gets KeyDown and, for a character, KeyPress, whose handlers may swallow
+// or change the key before the widget sees it. The focused control becomes its
+// form's active control.
 
 #include <QObject>
 #include <QWidget>

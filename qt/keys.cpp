@@ -18,6 +18,9 @@ constexpr std::array<std::pair<int, unsigned short>, 26> kKeys = {{
     {Qt::Key_Period, 0xBE}, {Qt::Key_Slash, 0xBF},
 }};
 
+constexpr unsigned short kEnd = 35;
+constexpr unsigned short kHome = 36;
+
 }  // namespace
 
 unsigned short VirtualKey(int qt_key) {
@@ -48,6 +51,27 @@ ui::TShiftState ShiftState(Qt::KeyboardModifiers modifiers) {
   if (modifiers & Qt::ControlModifier) shift |= ui::ssCtrl;
   if (modifiers & Qt::AltModifier) shift |= ui::ssAlt;
   return shift;
+}
+
+bool IsTextEditingKey(unsigned short virtual_key, ui::TShiftState shift) {
+  const ui::TShiftState modifiers = shift & (ui::ssShift | ui::ssCtrl | ui::ssAlt);
+  switch (virtual_key) {
+    case ui::VK_DELETE:
+      return modifiers == 0 || modifiers == ui::ssShift;
+    case ui::VK_BACK:
+      return modifiers == 0;
+    case kHome:
+    case kEnd:
+      return (modifiers & ui::ssAlt) == 0;
+    case 'A':
+    case 'C':
+    case 'V':
+    case 'X':
+    case 'Z':
+      return modifiers == ui::ssCtrl;
+    default:
+      return false;
+  }
 }
 
 QString ShortCutText(ui::TShortCut short_cut) {

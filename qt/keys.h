@@ -15,6 +15,9 @@ unsigned short VirtualKey(int qt_key);
 // The Qt key of a virtual-key code; 0 for a code without one.
 int QtKey(unsigned short virtual_key);
 ui::TShiftState ShiftState(Qt::KeyboardModifiers modifiers);
+// Whether a text box uses the key to edit or move in its text (Del, Shift+Del,
+// BackSpace, Ctrl+A/C/V/X/Z, Home, End): there it outranks a menu shortcut.
+bool IsTextEditingKey(unsigned short virtual_key, ui::TShiftState shift);
 // How a menu shows a stored shortcut ("Ctrl+A", "Shift+Del"); empty for none.
 QString ShortCutText(ui::TShortCut short_cut);
 

@@ -56,6 +56,11 @@ void MenuItemPeer::ComponentDestroyed() {
 void MenuItemPeer::ApplyText() {
   const ui::TMenuItem& item = *Item();
   action_->setSeparator(item.IsLine());
+  // A separator with text is a titled section in some styles: the "-" would show.
+  if (item.IsLine()) {
+    action_->setText({});
+    return;
+  }
   QString text = ToQString(item.Caption());
   const QString short_cut = ShortCutText(item.ShortCut());
   if (!short_cut.isEmpty()) text += u'\t' + short_cut;

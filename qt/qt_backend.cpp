@@ -105,7 +105,10 @@ void QtBackend::Run(ui::TForm& main_form) {
 void QtBackend::Terminate() {
   terminated_ = true;
   for (QEventLoop* loop : modal_loops_) loop->quit();
-  if (running_) QApplication::quit();
+  // exit, not quit: quit first asks every window to close and gives up when one
+  // refuses. A form's window always refuses and leaves closing to the model, so
+  // with quit the program would end or not depending on which window Qt asked first.
+  if (running_) QApplication::exit(0);
 }
 
 QWidget* QtBackend::DialogParent() const {

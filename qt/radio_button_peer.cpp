@@ -33,6 +33,7 @@ void RadioButtonPeer::Changed(ui::Property property) {
   switch (property) {
     case ui::Property::Caption:
       button->setText(ToQString(radio->Caption()));
+      PlaceCaptionedButton();
       break;
     case ui::Property::Checked:
       button->setChecked(radio->Checked());
@@ -41,6 +42,15 @@ void RadioButtonPeer::Changed(ui::Property property) {
       WidgetPeer::Changed(property);
       break;
   }
+}
+
+void RadioButtonPeer::ApplyBounds() {
+  PlaceCaptionedButton();
+}
+
+void RadioButtonPeer::ApplyFont() {
+  WidgetPeer::ApplyFont();
+  PlaceCaptionedButton();
 }
 
 }  // namespace qtui

@@ -15,6 +15,10 @@ class RadioButtonPeer : public WidgetPeer {
 
   void Sync() override;
   void Changed(ui::Property property) override;
+
+ protected:
+  void ApplyBounds() override;
+  void ApplyFont() override;
 };
 
 }  // namespace qtui

@@ -1,15 +1,15 @@
 #include "qt/radio_group_peer.h"
 
 #include <QFontMetrics>
-#include <QGroupBox>
 #include <QPointer>
 
+#include "qt/group_frame.h"
 #include "qt/text.h"
 
 namespace qtui {
 
 RadioGroupPeer::RadioGroupPeer(Renderer& renderer, ui::TRadioGroup& group, QWidget* parent)
-    : WidgetPeer(renderer, group, new QGroupBox(parent)) {}
+    : WidgetPeer(renderer, group, new GroupFrame(parent)) {}
 
 void RadioGroupPeer::Sync() {
   WidgetPeer::Sync();
@@ -23,7 +23,7 @@ void RadioGroupPeer::Changed(ui::Property property) {
   ApplyScope scope(*this);
   switch (property) {
     case ui::Property::Caption:
-      static_cast<QGroupBox*>(Widget())->setTitle(ToQString(Group()->Caption()));
+      static_cast<GroupFrame*>(Widget())->SetCaption(ToQString(Group()->Caption()));
       break;
     case ui::Property::ItemIndex:
       ApplyChecks();

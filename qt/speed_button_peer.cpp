@@ -35,6 +35,7 @@ void SpeedButtonPeer::Changed(ui::Property property) {
   switch (property) {
     case ui::Property::Caption:
       tool->setText(ToQString(button->Caption()));
+      PlaceCaptionedButton();
       break;
     case ui::Property::Flat:
       tool->setAutoRaise(button->Flat());
@@ -48,6 +49,15 @@ void SpeedButtonPeer::Changed(ui::Property property) {
       WidgetPeer::Changed(property);
       break;
   }
+}
+
+void SpeedButtonPeer::ApplyBounds() {
+  PlaceCaptionedButton();
+}
+
+void SpeedButtonPeer::ApplyFont() {
+  WidgetPeer::ApplyFont();
+  PlaceCaptionedButton();
 }
 
 }  // namespace qtui

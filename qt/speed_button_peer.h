@@ -16,6 +16,10 @@ class SpeedButtonPeer : public WidgetPeer {
 
   void Sync() override;
   void Changed(ui::Property property) override;
+
+ protected:
+  void ApplyBounds() override;
+  void ApplyFont() override;
 };
 
 }  // namespace qtui

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "qt/caption_fit.h"
 #include "qt/renderer.h"
 #include "qt/style.h"
 #include "qt/text.h"
@@ -102,6 +103,31 @@ WidgetPeer* WidgetPeer::Of(const QWidget* widget) {
 void WidgetPeer::ApplyBounds() {
   const ui::TControl& control = *Control();
   widget_->setGeometry(control.Left(), control.Top(), control.Width(), control.Height());
+}
+
+int WidgetPeer::RoomToTheRight() const {
+  const ui::TControl& control = *Control();
+  const ui::TWinControl* parent = control.Parent();
+  if (parent == nullptr) return control.Width();
+  const int top = control.Top();
+  const int bottom = top + control.Height();
+  const int designed_right = control.Left() + control.Width();
+  int right = std::max(parent->ClientRect().Right, designed_right);
+  for (int i = 0; i < parent->ControlCount(); ++i) {
+    const ui::TControl& sibling = *parent->Controls(i);
+    const bool same_rows = sibling.Top() < bottom && sibling.Top() + sibling.Height() > top;
+    if (&sibling != &control && same_rows && sibling.Left() >= designed_right) {
+      right = std::min(right, sibling.Left());
+    }
+  }
+  return right - control.Left();
+}
+
+void WidgetPeer::PlaceCaptionedButton() {
+  const ui::TControl& control = *Control();
+  FitCaption(*static_cast<QAbstractButton*>(widget_.data()),
+             QRect(control.Left(), control.Top(), control.Width(), control.Height()),
+             RoomToTheRight(), ToQFont(control.Font()));
 }
 
 void WidgetPeer::ApplyVisible() {

@@ -52,6 +52,12 @@ class WidgetPeer : public ui::ControlPeer {
   };
 
   virtual void ApplyBounds();
+  // How wide the control may grow from its left edge without covering its
+  // parent's frame or a sibling to its right on the same rows; at least its width.
+  int RoomToTheRight() const;
+  // Places a button's widget (check box, radio button, speed button) at its
+  // designed bounds, with the room its caption needs (FitCaption).
+  void PlaceCaptionedButton();
   virtual void ApplyVisible();
   // The role the control's colour paints, and the colour that needs no painting.
   virtual QPalette::ColorRole BackgroundRole() const { return QPalette::Window; }

@@ -30,6 +30,7 @@
 #include "platform/ansi.h"
 #include "platform/files.h"
 #include "qt/file_dialogs.h"
+#include "qt/group_frame.h"
 #include "qt/qt_backend.h"
 #include "qt/text.h"
 #include "qt/up_down_peer.h"
@@ -104,6 +105,32 @@ class QtSmokeTest : public QObject {
     QCOMPARE(PlyfixMain(), 0);
     QVERIFY(checked);
     QVERIFY(!timed_out);
+  }
+
+  // 終了 from the menu ends the program at once, with the log window still
+  // shown, and the main window's OnClose runs once.
+  void exitFromMenuEndsProgram() {
+    bool timed_out = false;
+    QTimer::singleShot(5000, [&] {
+      timed_out = true;
+      QApplication::exit(1);
+    });
+    int closes = 0;
+    QTimer::singleShot(0, [&] {
+      QVERIFY(RenderedWidget(*LogForm)->isVisible());
+      const ui::TCloseEvent close = MainForm->OnClose;
+      MainForm->OnClose = [&closes, close](ui::TObject* sender, ui::TCloseAction& action) {
+        ++closes;
+        close(sender, action);
+      };
+      auto* bar = RenderedWidget(*MainForm)->findChild<QMenuBar*>();
+      QAction* exit = bar->actions()[0]->menu()->actions().last();
+      QCOMPARE(exit->text(), Utf8(u8"終了(&X)"));
+      exit->trigger();
+    });
+    QCOMPARE(PlyfixMain(), 0);
+    QVERIFY(!timed_out);
+    QCOMPARE(closes, 1);
   }
 
   void clickAndEnterReachButtonHandler() {
@@ -376,6 +403,99 @@ class QtSmokeTest : public QObject {
     QCOMPARE(edit_items[1]->text(), Utf8(u8"リストのクリア(&C)\tShift+Del"));
     QVERIFY(edit_items[2]->isSeparator());
     QCOMPARE(bar->actions()[0]->menu()->actions()[0]->text(), Utf8(u8"ファイル追加(&A)\tCtrl+A"));
+  }
+
+  // With the focus in a text box the keys it edits with act on its text, not
+  // as the menu shortcuts they also are (Del, Shift+Del, Ctrl+A).
+  void textBoxKeepsEditingKeys_data() {
+    QTest::addColumn<bool>("combo");
+    QTest::addColumn<int>("cursor");
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<QString>("expected");
+    const int ctrl_a = QKeyCombination(Qt::ControlModifier, Qt::Key_A).toCombined();
+    const int ctrl_c = QKeyCombination(Qt::ControlModifier, Qt::Key_C).toCombined();
+    const int ctrl_v = QKeyCombination(Qt::ControlModifier, Qt::Key_V).toCombined();
+    const int ctrl_x = QKeyCombination(Qt::ControlModifier, Qt::Key_X).toCombined();
+    const int ctrl_z = QKeyCombination(Qt::ControlModifier, Qt::Key_Z).toCombined();
+    const int shift_del = QKeyCombination(Qt::ShiftModifier, Qt::Key_Delete).toCombined();
+    QTest::newRow("Del") << true << 0 << QList<int>{Qt::Key_Delete} << "bc";
+    QTest::newRow("BackSpace") << true << 3 << QList<int>{Qt::Key_Backspace} << "ab";
+    QTest::newRow("Home, Del") << true << 2 << QList<int>{Qt::Key_Home, Qt::Key_Delete} << "bc";
+    QTest::newRow("End, BackSpace")
+        << true << 0 << QList<int>{Qt::Key_End, Qt::Key_Backspace} << "ab";
+    QTest::newRow("Ctrl+A, typing") << true << 1 << QList<int>{ctrl_a, Qt::Key_X} << "x";
+    QTest::newRow("Ctrl+C, End, Ctrl+V")
+        << true << 0 << QList<int>{ctrl_a, ctrl_c, Qt::Key_End, ctrl_v} << "abcabc";
+    QTest::newRow("Shift+Del, Ctrl+V twice")
+        << true << 0 << QList<int>{ctrl_a, shift_del, ctrl_v, ctrl_v} << "abcabc";
+    QTest::newRow("Ctrl+X") << true << 0 << QList<int>{ctrl_a, ctrl_x} << "";
+    QTest::newRow("Ctrl+Z") << true << 3 << QList<int>{Qt::Key_X, ctrl_z} << "abc";
+    QTest::newRow("edit box: Del, Ctrl+A, BackSpace")
+        << false << 0 << QList<int>{Qt::Key_Delete, ctrl_a, Qt::Key_Backspace} << "";
+  }
+
+  void textBoxKeepsEditingKeys() {
+    QFETCH(bool, combo);
+    QFETCH(int, cursor);
+    QFETCH(QList<int>, keys);
+    QFETCH(QString, expected);
+    ShowMainWindow();
+    int menu_clicks = 0;
+    for (ui::TMenuItem* item : {MainForm->Delete1, MainForm->C1, MainForm->A1}) {
+      item->OnClick = [&](ui::TObject*) { ++menu_clicks; };
+    }
+    MainForm->RadioGroup2->SetItemIndex(2);
+    MainForm->RadioGroup2Click(MainForm->RadioGroup2);
+    combo ? MainForm->Edit1->SetText("abc") : MainForm->Edit3->SetText("abc");
+    QWidget* widget = combo ? RenderedWidget(*MainForm->Edit1) : RenderedWidget(*MainForm->Edit3);
+    QVERIFY(widget != nullptr && widget->isVisible());
+    widget->setFocus();
+    QTRY_VERIFY(widget->hasFocus());
+    auto* line =
+        combo ? qobject_cast<QComboBox*>(widget)->lineEdit() : qobject_cast<QLineEdit*>(widget);
+    line->setCursorPosition(cursor);
+    for (int key : keys) {
+      const QKeyCombination combination = QKeyCombination::fromCombined(key);
+      QTest::keyClick(QApplication::focusWidget(), combination.key(),
+                      combination.keyboardModifiers());
+    }
+    QCOMPARE(qtui::ToQString(combo ? MainForm->Edit1->Text() : MainForm->Edit3->Text()), expected);
+    QCOMPARE(menu_clicks, 0);
+  }
+
+  // In every operation the main window shows each caption whole in the Japanese
+  // font, group children below the caption line inside the frame, plain menu
+  // separators, and flat buttons that raise under the mouse and stay down.
+  void layoutShowsWholeCaptions() {
+    ShowMainWindow();
+    QWidget* window = RenderedWidget(*MainForm);
+    for (int operation : {0, 1, 2}) {
+      MainForm->RadioGroup1->SetItemIndex(operation);
+      MainForm->RadioGroup1Click(MainForm->RadioGroup1);
+      for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (!widget->isVisible()) continue;
+        QString text;
+        if (auto* button = qobject_cast<QAbstractButton*>(widget)) text = button->text();
+        if (auto* label = qobject_cast<QLabel*>(widget)) text = label->text();
+        if (!text.isEmpty()) {
+          QVERIFY2(widget->sizeHint().width() <= widget->width(), qPrintable(text));
+        }
+        if (auto* frame = dynamic_cast<qtui::GroupFrame*>(widget->parentWidget())) {
+          QVERIFY2(widget->y() > frame->fontMetrics().height(), qPrintable(frame->Caption()));
+        }
+      }
+    }
+    QVERIFY(window->grab().save(ScreenshotPath("plyfix-main-delete.png")));
+    for (QAction* menu : window->findChild<QMenuBar*>()->actions()) {
+      for (QAction* item : menu->menu()->actions()) {
+        if (item->isSeparator()) QVERIFY(item->text().isEmpty());
+      }
+    }
+    auto* path = qobject_cast<QToolButton*>(RenderedWidget(*MainForm->PathButton));
+    auto* log = qobject_cast<QToolButton*>(RenderedWidget(*MainForm->LogButton));
+    QVERIFY(path->autoRaise() && log->autoRaise());
+    QVERIFY(log->isCheckable());
+    QCOMPARE(log->isChecked(), MainForm->LogButton->Down());
   }
 
   void droppedFilesReachModelInOrder() {
