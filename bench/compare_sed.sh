@@ -28,7 +28,7 @@ for backups in $modes; do
         find "$copy" -name '*.html' -print0 |
           xargs -0 sed -i"$suffix" 's/old-domain\.example/new-domain.example/g'
       fi
-      seconds=$(echo "$(now) - $start" | bc)
+      seconds=$(awk -v end="$(now)" -v start="$start" 'BEGIN { printf "%.3f", end - start }')
       if [ "$tool" = plyfix ]; then ours+=("$seconds"); else theirs+=("$seconds"); fi
     done
   done
@@ -36,5 +36,6 @@ for backups in $modes; do
   a=$(printf '%s\n' "${ours[@]}" | median)
   b=$(printf '%s\n' "${theirs[@]}" | median)
   echo "backups $backups: plyfix ${ours[*]} | sed -i$suffix ${theirs[*]}"
-  echo "backups $backups: median plyfix $a s, sed -i$suffix $b s, ratio $(echo "scale=2; $a / $b" | bc)"
+  ratio=$(awk -v a="$a" -v b="$b" 'BEGIN { printf "%.2f", a / b }')
+  echo "backups $backups: median plyfix $a s, sed -i$suffix $b s, ratio $ratio"
 done
