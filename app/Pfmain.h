@@ -203,8 +203,8 @@ class TMainForm : public ui::TForm {
   CommitOutcome CommitFile(const std::string& path);
   bool MakeBackup(const std::string& path, const platform::FileState& state, bool may_link,
                   engine::MadeBackup& made);
-  bool PutBackup(const platform::FileState& state, const std::string& backup, bool may_link,
-                 engine::MadeBackup& made);
+  bool PutBackup(const platform::FileState& state, const std::string& backup, bool exists,
+                 bool may_link, engine::MadeBackup& made);
   void DetachBackup(const std::string& target, engine::MadeBackup& made);
   bool WriteWorkLines(const std::string& path, const platform::FileState& state);
   bool ReplaceFile(const std::string& path, const platform::FileState& state, bool read_only);

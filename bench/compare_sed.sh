@@ -3,15 +3,16 @@
 # in alternating rounds (ours, sed, ours, sed, ...), and prints each time and the
 # median of each: backups off against `sed -i`, backups on against `sed -i.bak`.
 # Each timed command is the whole process, listing the site included.
-# Usage: compare_sed.sh REPLACE_BENCH SITE WORK_FOLDER [ROUNDS]
+# Usage: compare_sed.sh REPLACE_BENCH SITE WORK_FOLDER [ROUNDS [MODES]]
+# MODES is "off on" unless given ("on" compares backups only).
 set -euo pipefail
-bench=$1 site=$2 work=$3 rounds=${4:-5}
+bench=$1 site=$2 work=$3 rounds=${4:-5} modes=${5:-off on}
 copy="$work/plyfix-compare"
 
 now() { date +%s.%N; }
 median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
-for backups in off on; do
+for backups in $modes; do
   suffix=""
   [ "$backups" = on ] && suffix=".bak"
   ours=() theirs=()
@@ -27,7 +28,7 @@ for backups in off on; do
         find "$copy" -name '*.html' -print0 |
           xargs -0 sed -i"$suffix" 's/old-domain\.example/new-domain.example/g'
       fi
-      seconds=$(echo "$(now) - $start" | bc)
+      seconds=$(awk -v end="$(now)" -v start="$start" 'BEGIN { printf "%.3f", end - start }')
       if [ "$tool" = plyfix ]; then ours+=("$seconds"); else theirs+=("$seconds"); fi
     done
   done
@@ -35,5 +36,6 @@ for backups in off on; do
   a=$(printf '%s\n' "${ours[@]}" | median)
   b=$(printf '%s\n' "${theirs[@]}" | median)
   echo "backups $backups: plyfix ${ours[*]} | sed -i$suffix ${theirs[*]}"
-  echo "backups $backups: median plyfix $a s, sed -i$suffix $b s, ratio $(echo "scale=2; $a / $b" | bc)"
+  ratio=$(awk -v a="$a" -v b="$b" 'BEGIN { printf "%.2f", a / b }')
+  echo "backups $backups: median plyfix $a s, sed -i$suffix $b s, ratio $ratio"
 done

@@ -25,12 +25,18 @@
 
 namespace {
 
-// Runs an action when the scope ends, also when an error ends it, unless dismissed.
+// Runs an action when the scope ends, also when an error ends it, unless
+// dismissed. The action is a clean-up: should it fail with an error of its own
+// (out of memory), the error already on its way out is the one reported.
 class ScopeExit {
  public:
   explicit ScopeExit(std::function<void()> action) : action_(std::move(action)) {}
   ~ScopeExit() {
-    if (action_) action_();
+    try {
+      if (action_) action_();
+    } catch (...) {
+      // The clean-up is left undone: a temporary file stays, a backup stays linked.
+    }
   }
   void Dismiss() { action_ = nullptr; }
   ScopeExit(const ScopeExit&) = delete;
@@ -96,12 +102,8 @@ CommitOutcome TMainForm::CommitFile(const std::string& path) {
   }
   // Unless the file is replaced, a backup linked to it becomes a copy of its own.
   ScopeExit not_written([&] {
-    try {
-      if (made.linked) DetachBackup(state.target, made);
-      if (made.made) BackupsOfRun.Add(made.key, engine::KeyOf(state.identity));
-    } catch (...) {
-      // Already on the way out with an error of its own; the backup stays linked.
-    }
+    if (made.linked) DetachBackup(state.target, made);
+    if (made.made) BackupsOfRun.Add(made.key, engine::KeyOf(state.identity));
   });
   if (!WriteWorkLines(path, state)) return CommitOutcome::NotWritten;
   not_written.Dismiss();
@@ -116,9 +118,10 @@ bool TMainForm::MakeBackup(const std::string& path, const platform::FileState& s
                            engine::MadeBackup& made) {
   platform::FileService& files = platform::Files();
   const std::string backup = engine::BackupFileName(path, BUPlace, BUFolder);
-  const auto make = [&] { return PutBackup(state, backup, may_link, made); };
+  const bool exists = files.FileExists(backup);
+  const auto make = [&] { return PutBackup(state, backup, exists, may_link, made); };
 
-  if (!files.FileExists(backup)) return make();
+  if (!exists) return make();
   platform::FileState existing;
   if (!BackupsOfRun.Empty() && files.Inspect(backup, existing)) {
     // Made earlier in this run: kept whatever the answers, since it holds the only
@@ -158,14 +161,11 @@ bool TMainForm::MakeBackup(const std::string& path, const platform::FileState& s
   }
 }
 
-bool TMainForm::PutBackup(const platform::FileState& state, const std::string& backup,
+bool TMainForm::PutBackup(const platform::FileState& state, const std::string& backup, bool exists,
                           bool may_link, engine::MadeBackup& made) {
   platform::FileService& files = platform::Files();
   // An existing read-only backup is not replaced, as a copy over it would fail.
-  const std::uint32_t attributes = files.GetAttributes(backup);
-  if (attributes != platform::kInvalidAttributes && (attributes & platform::faReadOnly) != 0) {
-    return false;
-  }
+  if (exists && (files.GetAttributes(backup) & platform::faReadOnly) != 0) return false;
   const auto link = [&](const std::string& temp) { return files.LinkFile(state.target, temp); };
   if (may_link && PutByRename(backup, link)) {
     made = {backup, engine::KeyOf(state.identity), true, true};

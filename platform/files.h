@@ -51,9 +51,11 @@ struct FileState {
   uid_t owner = 0;
   gid_t group = 0;
   nlink_t links = 0;
-  // This user may write the file: its permissions allow it (not only the owner's
-  // bit), or this user may change them (its owner, or root).
+  // This user may write the file as its permissions stand: by the owner's bit for
+  // its owner, by the group's, the others' bits or an ACL for anyone else.
   bool writable = false;
+  // This user may change the file's permissions and give a new file its owner:
+  // the file's owner, or root.
   bool may_change_mode = false;
 };
 
@@ -98,13 +100,14 @@ class FileService {
   // Windows does. False when the file cannot be created or written.
   virtual bool WriteFile(const std::string& path, std::string_view content);
   // Copies a regular file byte for byte (streamed), replacing the target, carrying
-  // the source's attributes over. Fails when the target is read-only.
+  // the source's attributes and modification time over. Fails when the target is
+  // read-only.
   virtual bool CopyFile(const std::string& from, const std::string& to);
   // Deletes a file; fails on a read-only file, as Windows does.
   virtual bool DeleteFile(const std::string& path);
 
   // The steps of replacing a file by a new one, each on its own so that tests can
-  // fail any of them. None of them follows a symbolic link at its last name.
+  // fail any of them. Apart from Inspect, none follows a symbolic link at its last name.
   //
   // The regular file a write to path replaces; false when path names no regular
   // file (or a broken link).
@@ -127,8 +130,8 @@ class FileService {
   // new size is reserved first, so a full disk fails before a byte changes.
   virtual bool OverwriteFile(const std::string& path, std::span<const std::string_view> lines,
                              std::string_view terminator);
-  // Gives to the extended attributes of from (the ACL among them) and the
-  // settable file-system flags given; false when one of them cannot be set.
+  // Gives the file at to the extended attributes of from (its ACL among them) and
+  // the settable file-system flags given; false when one of them cannot be set.
   virtual bool CopyExtendedAttributes(const std::string& from, const std::string& to,
                                       std::uint32_t fs_flags);
 
