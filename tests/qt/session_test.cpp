@@ -6,7 +6,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QTimer>
 #include <QtTest>
 #include <filesystem>
@@ -58,22 +57,6 @@ void WhenReady(std::function<bool()> ready, std::function<void()> action) {
     action();
   });
   timer->start();
-}
-
-// The shown top-level window of type T, or null.
-template <class T>
-T* ShownWindow() {
-  for (QWidget* window : QApplication::topLevelWidgets()) {
-    auto* found = qobject_cast<T*>(window);
-    if (found != nullptr && found->isVisible()) return found;
-  }
-  return nullptr;
-}
-
-// Runs action on the next Qt dialog of type T once it is shown.
-template <class T>
-void WhenDialog(std::function<void(T&)> action) {
-  WhenReady([] { return ShownWindow<T>() != nullptr; }, [action] { action(*ShownWindow<T>()); });
 }
 
 // The menu-bar action of the main window whose caption is text.
