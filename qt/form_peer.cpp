@@ -42,7 +42,9 @@ Qt::WindowFlags WindowFlagsOf(const ui::TForm& form) {
 }  // namespace
 
 FormPeer::FormPeer(Renderer& renderer, ui::TForm& form)
-    : WidgetPeer(renderer, form, new FormWindow(*this)) {}
+    : WidgetPeer(renderer, form, new FormWindow(*this)) {
+  RelayClicks();
+}
 
 QWidget* FormPeer::Container() const {
   return Window() != nullptr ? Window()->Client() : nullptr;

@@ -6,7 +6,9 @@
 namespace qtui {
 
 GroupBoxPeer::GroupBoxPeer(Renderer& renderer, ui::TGroupBox& box, QWidget* parent)
-    : WidgetPeer(renderer, box, new GroupFrame(parent)) {}
+    : WidgetPeer(renderer, box, new GroupFrame(parent)) {
+  RelayClicks();
+}
 
 void GroupBoxPeer::Sync() {
   WidgetPeer::Sync();

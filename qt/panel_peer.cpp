@@ -51,7 +51,9 @@ Qt::Alignment ToAlignment(ui::TAlignment alignment) {
 }  // namespace
 
 PanelPeer::PanelPeer(Renderer& renderer, ui::TPanel& panel, QWidget* parent)
-    : WidgetPeer(renderer, panel, new PanelFrame(parent)) {}
+    : WidgetPeer(renderer, panel, new PanelFrame(parent)) {
+  RelayClicks();
+}
 
 void PanelPeer::Sync() {
   WidgetPeer::Sync();

@@ -11,6 +11,7 @@ StaticTextPeer::StaticTextPeer(Renderer& renderer, ui::TStaticText& text, QWidge
   auto* label = static_cast<QLabel*>(Widget());
   label->setTextFormat(Qt::PlainText);
   label->setWordWrap(true);
+  RelayClicks();
 }
 
 void StaticTextPeer::Sync() {

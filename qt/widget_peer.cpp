@@ -1,6 +1,7 @@
 #include "qt/widget_peer.h"
 
 #include <QApplication>
+#include <QMouseEvent>
 
 #include "qt/caption_fit.h"
 #include "qt/renderer.h"
@@ -12,6 +13,38 @@ namespace qtui {
 namespace {
 
 constexpr const char* kPeerProperty = "plyfix_peer";
+
+// Watches a widget's mouse buttons and clicks its control when the left button
+// goes down and up on it. It belongs to the widget and so goes with it.
+class ClickRelay : public QObject {
+ public:
+  ClickRelay(WidgetPeer& peer, QWidget* widget) : QObject(widget), peer_(peer), widget_(widget) {
+    widget->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched != widget_ || (event->type() != QEvent::MouseButtonPress &&
+                               event->type() != QEvent::MouseButtonRelease)) {
+      return false;
+    }
+    const auto& mouse = static_cast<const QMouseEvent&>(*event);
+    if (mouse.button() != Qt::LeftButton) return false;
+    if (event->type() == QEvent::MouseButtonPress) {
+      pressed_ = true;
+      return true;
+    }
+    const bool clicked = pressed_ && widget_->rect().contains(mouse.position().toPoint());
+    pressed_ = false;
+    if (clicked && peer_.Control() != nullptr) peer_.Control()->Click();
+    return true;
+  }
+
+ private:
+  WidgetPeer& peer_;
+  QWidget* widget_;
+  bool pressed_ = false;
+};
 
 }  // namespace
 
@@ -98,6 +131,10 @@ WidgetPeer* WidgetPeer::Of(const QWidget* widget) {
     if (w->isWindow()) break;
   }
   return nullptr;
+}
+
+void WidgetPeer::RelayClicks() {
+  new ClickRelay(*this, widget_);
 }
 
 void WidgetPeer::ApplyBounds() {

@@ -51,6 +51,11 @@ class WidgetPeer : public ui::ControlPeer {
     WidgetPeer& peer_;
   };
 
+  // Turns a left click on the widget (or on a child widget that leaves mouse
+  // input alone) into a click on the control, for kinds whose widget has no
+  // click of its own (panels, group boxes, static texts, forms).
+  void RelayClicks();
+
   virtual void ApplyBounds();
   // How wide the control may grow from its left edge without covering its
   // parent's frame or a sibling to its right on the same rows; at least its width.

@@ -217,7 +217,42 @@ class SessionTest : public QObject {
     });
   }
 
+  // The About box closes on a click on any of its captions, and the dialogs
+  // opened after it still come up; the main window then closes.
+  void dialogsStillOpenAfterTheAboutBox() {
+    const std::vector<std::function<ui::TControl&(TAboutForm&)>> closers = {
+        [](TAboutForm& box) -> ui::TControl& { return *box.TitlePanel; },
+        [](TAboutForm& box) -> ui::TControl& { return *box.VerLabel; },
+        [](TAboutForm& box) -> ui::TControl& { return *box.StaticText1; },
+        [](TAboutForm& box) -> ui::TControl& { return *box.GroupBox1; },
+    };
+    RunSession([&] {
+      for (const auto& closer : closers) {
+        WhenReady([] { return AboutShown(); }, [&closer] { Click(closer(*About())); });
+        MenuAction(u8"バージョン情報(&A)...")->trigger();
+        QVERIFY(About() == nullptr);
+      }
+      bool preferences_seen = false;
+      WhenReady([] { return PreferencesShown(); },
+                [&preferences_seen] {
+                  preferences_seen = true;
+                  Preferences()->Close();
+                });
+      MenuAction(u8"一般設定(&S)")->trigger();
+      QVERIFY(preferences_seen);
+      RenderedWidget(*MainForm)->close();
+    });
+  }
+
  private:
+  static bool AboutShown() {
+    return About() != nullptr && RenderedWidget(*About()) != nullptr &&
+           RenderedWidget(*About())->isVisible();
+  }
+  static bool PreferencesShown() {
+    return Preferences() != nullptr && RenderedWidget(*Preferences()) != nullptr &&
+           RenderedWidget(*Preferences())->isVisible();
+  }
   static TAboutForm* About() {
     return dynamic_cast<TAboutForm*>(MainForm->FindComponent("AboutForm"));
   }
