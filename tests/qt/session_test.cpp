@@ -148,8 +148,15 @@ class SessionTest : public QObject {
       QVERIFY(!MenuAction(u8"キューファイルの読み込み(&C)")->isEnabled());
       Screenshot(RenderedWidget(*MainForm), "session-first-start.png");
 
-      // The cue command, as the About box's maker line switches it on.
-      MainForm->C2->SetEnabled(true);
+      // The About box's maker line switches the cue command on.
+      WhenReady([] { return AboutShown(); },
+                [] {
+                  Click(*About()->LabelTC);
+                  Screenshot(RenderedWidget(*About()), "session-about.png");
+                  Click(*About()->TitlePanel);
+                });
+      MenuAction(u8"バージョン情報(&A)...")->trigger();
+      QVERIFY(About() == nullptr);
       QVERIFY(MainForm->C2->Enabled());
       QVERIFY(MenuAction(u8"キューファイルの読み込み(&C)")->isEnabled());
 
