@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QMenuBar>
 #include <QTimer>
+#include <QWindow>
 #include <QtTest>
 #include <filesystem>
 #include <functional>
@@ -252,9 +253,11 @@ class SessionTest : public QObject {
   }
 
  private:
+  // The About box's window is up and takes the mouse.
   static bool AboutShown() {
-    return About() != nullptr && RenderedWidget(*About()) != nullptr &&
-           RenderedWidget(*About())->isVisible();
+    QWidget* window = About() != nullptr ? RenderedWidget(*About()) : nullptr;
+    return window != nullptr && window->isVisible() && window->windowHandle() != nullptr &&
+           window->windowHandle()->isExposed() && QApplication::activeModalWidget() == window;
   }
   static bool PreferencesShown() {
     return Preferences() != nullptr && RenderedWidget(*Preferences()) != nullptr &&
