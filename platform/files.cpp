@@ -674,7 +674,11 @@ void SetExeDir(const std::string& folder) {
 
 std::string ChooseDataDir(const std::string& exe_dir, bool exe_dir_writable,
                           const std::string& xdg_config_home, const std::string& home) {
-  if (exe_dir_writable) return exe_dir;
+  // An installed program's folder is never the data folder, not even for root,
+  // who may write it: its files would be left behind when the package goes.
+  const bool installed =
+      exe_dir.starts_with("/usr/") || exe_dir.starts_with("/bin/") || exe_dir.starts_with("/sbin/");
+  if (exe_dir_writable && !installed) return exe_dir;
   // Only an absolute XDG_CONFIG_HOME counts; a relative one is ignored.
   const std::string config = !xdg_config_home.empty() && xdg_config_home.front() == '/'
                                  ? xdg_config_home

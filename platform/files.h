@@ -171,8 +171,9 @@ void SetExeDir(const std::string& folder);
 // write it, else $XDG_CONFIG_HOME/plyfix/ (~/.config/plyfix/ when unset), created
 // here. Decided once per start; a folder set by SetExeDir is used as it is.
 std::string DataDir();
-// The choice behind DataDir: the executable's folder when writable, else the
-// configuration folder named by the two environment values (either may be empty).
+// The choice behind DataDir: the executable's folder when writable and not an
+// installed program's (/usr, /bin, /sbin), else the configuration folder named by
+// the two environment values (either may be empty).
 std::string ChooseDataDir(const std::string& exe_dir, bool exe_dir_writable,
                           const std::string& xdg_config_home, const std::string& home);
 

@@ -6,7 +6,9 @@ packages=(g++ cmake make qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
           fonts-ipafont-gothic
           # the smoke test on a real X server: the server, a window manager, input
           # events and window queries, the clipboard, screenshots
-          xvfb openbox xdotool x11-utils xclip imagemagick)
+          xvfb openbox xdotool x11-utils xclip imagemagick
+          # the Debian package (cpack -G DEB reads the shared-library dependencies)
+          dpkg-dev)
 missing=()
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then

@@ -366,6 +366,9 @@ TEST(FileServiceTest, DataDirChoice) {
   for (const Case& c : cases) {
     EXPECT_EQ(ChooseDataDir("/opt/p/", c.writable, c.xdg, c.home), c.expected) << c.xdg;
   }
+  // Root may write /usr/bin, but an installed program keeps its files per user.
+  EXPECT_EQ(ChooseDataDir("/usr/bin/", true, "", "/root"), "/root/.config/plyfix/");
+  EXPECT_EQ(ChooseDataDir("/usr/local/bin/", true, "/x", "/root"), "/x/plyfix/");
 }
 
 }  // namespace
