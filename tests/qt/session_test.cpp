@@ -1,11 +1,12 @@
 // One whole session on the real windows, offscreen: the first start without a
 // settings file, the About box switching the cue command on, a cue file, a
-// document root, the close, and a second start that finds everything again.
+// document root, a run, the close, and a second start that finds everything again.
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QTimer>
 #include <QWindow>
 #include <QtTest>
@@ -178,6 +179,22 @@ class SessionTest : public QObject {
       Screenshot(RenderedWidget(*MainForm), "session-patch-panel.png");
       Screenshot(RenderedWidget(*MainForm->PanelPatch), "session-patch-panel-only.png");
 
+      // The run rewrites the listed pages, keeps their backups and logs each page;
+      // its summary box is answered OK. The unlisted text file stays as it was.
+      WhenReady(
+          [] { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()) != nullptr; },
+          [] { qobject_cast<QMessageBox*>(QApplication::activeModalWidget())->accept(); });
+      Click(*MainForm->Button1);
+      QCOMPARE(Slurp(site + "/index.html"), std::string("<p>(C) 2026</p>\r\n"));
+      QCOMPARE(Slurp(site + "/index.html.bak"), std::string("<p>(C) 2025</p>\r\n"));
+      QCOMPARE(Slurp(site + "/sub/page.htm"), std::string("(C) 2026\r\n(C) 2026\r\n"));
+      QCOMPARE(Slurp(site + "/sub/other.html"), std::string("nothing\r\n"));
+      QVERIFY(!std::filesystem::exists(site + "/sub/other.html.bak"));
+      QCOMPARE(Slurp(site + "/notes.txt"), std::string("(C) 2025\r\n"));
+      const std::string logged = LogForm->LogText->Lines().Text();
+      QVERIFY(logged.find(site + "/index.html : 1") != std::string::npos);
+      QVERIFY(logged.find(site + "/sub/page.htm : 2") != std::string::npos);
+
       Screenshot(RenderedWidget(*LogForm), "session-log.png");
 
       // The preferences dialog, looked at and closed.
@@ -220,6 +237,8 @@ class SessionTest : public QObject {
       QVERIFY(!MainForm->LogButton->Down());
       QCOMPARE(MainForm->LogButton->Caption(), u8"ログを表示"_sj);
       QCOMPARE(LogForm->LogText->Lines().Text(), log);
+      QVERIFY(MainForm->Edit1->Items().IndexOf("(C) 2025") >= 0);
+      QVERIFY(MainForm->Edit2->Items().IndexOf("(C) 2026") >= 0);
       Screenshot(RenderedWidget(*MainForm), "session-second-start.png");
       RenderedWidget(*MainForm)->close();
     });
