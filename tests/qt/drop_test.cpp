@@ -19,6 +19,7 @@
 #include "qt/text.h"
 #include "qt/widget_peer.h"
 #include "tests/platform/temp_folder.h"
+#include "tests/qt/qt_program_fixture.h"
 #include "ui/application.h"
 #include "ui/scoped_backend.h"
 
@@ -29,10 +30,7 @@ class DropTest : public QObject {
 
  private slots:
   void init() {
-    folder_ = std::make_unique<platform_test::TempFolder>();
-    platform::SetExeDir(folder_->Path());
-    backend_ = std::make_unique<qtui::QtBackend>();
-    scoped_ = std::make_unique<ui::ScopedBackend>(*backend_);
+    program_ = std::make_unique<QtProgramFixture>();
     MainForm = ui::Application().CreateForm<TMainForm>();
     LogForm = ui::Application().CreateForm<TLogForm>();
     MainForm->Show();
@@ -41,18 +39,10 @@ class DropTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(window));
   }
 
-  void cleanup() {
-    ui::Application().Reset();
-    MainForm = nullptr;
-    LogForm = nullptr;
-    scoped_.reset();
-    backend_.reset();
-    platform::SetExeDir("");
-    folder_.reset();
-  }
+  void cleanup() { program_.reset(); }
 
   void droppedFoldersAreListedAndCounted() {
-    const std::string site = folder_->Path("site");
+    const std::string site = program_->Folder().Path("site");
     for (const char* name : {"one/a.html", "one/sub/b.html", "two/c.html"}) {
       const std::filesystem::path path = site + "/" + name;
       std::filesystem::create_directories(path.parent_path());
@@ -114,9 +104,7 @@ class DropTest : public QObject {
   }
 
  private:
-  std::unique_ptr<platform_test::TempFolder> folder_;
-  std::unique_ptr<qtui::QtBackend> backend_;
-  std::unique_ptr<ui::ScopedBackend> scoped_;
+  std::unique_ptr<QtProgramFixture> program_;
 };
 
 // Run by the main of the Qt smoke tests, which share one executable.

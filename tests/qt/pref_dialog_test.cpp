@@ -19,40 +19,19 @@
 #include "qt/widget_peer.h"
 #include "settings/Pfpref.h"
 #include "tests/platform/temp_folder.h"
+#include "tests/qt/qt_program_fixture.h"
 #include "ui/application.h"
 #include "ui/scoped_backend.h"
 
 using qtui::RenderedWidget;
 
-namespace {
-
-QString ShotPath(const QString& name) {
-  const QString folder = qEnvironmentVariable("PLYFIX_SCREENSHOT_DIR", QDir::currentPath());
-  return QDir(folder).filePath(name);
-}
-
-}  // namespace
-
 class PrefDialogTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void init() {
-    folder_ = std::make_unique<platform_test::TempFolder>();
-    platform::SetExeDir(folder_->Path());
-    backend_ = std::make_unique<qtui::QtBackend>();
-    scoped_ = std::make_unique<ui::ScopedBackend>(*backend_);
-  }
+  void init() { program_ = std::make_unique<QtProgramFixture>(); }
 
-  void cleanup() {
-    ui::Application().Reset();
-    MainForm = nullptr;
-    LogForm = nullptr;
-    scoped_.reset();
-    backend_.reset();
-    platform::SetExeDir("");
-    folder_.reset();
-  }
+  void cleanup() { program_.reset(); }
 
   void bothPagesRenderAndTakeInput() {
     MainForm = ui::Application().CreateForm<TMainForm>();
@@ -72,7 +51,7 @@ class PrefDialogTest : public QObject {
       QCOMPARE(RenderedWidget(*dialog->CheckBox1)->toolTip(),
                qtui::ToQString(dialog->CheckBox1->Hint()));
       QVERIFY(RenderedWidget(*dialog->PanelSize)->isVisible());
-      QVERIFY(window->grab().save(ShotPath("plyfix-pref-general.png")));
+      QVERIFY(window->grab().save(ScreenshotPath("plyfix-pref-general.png")));
 
       auto* tabs = window->findChild<QTabBar*>();
       QVERIFY(tabs != nullptr);
@@ -90,7 +69,7 @@ class PrefDialogTest : public QObject {
       QTest::keyClick(combo, Qt::Key_Return);
       QCOMPARE(dialog->ComboExt->Items().Count(), 11);
       QCOMPARE(combo->count(), 11);
-      QVERIFY(window->grab().save(ShotPath("plyfix-pref-files.png")));
+      QVERIFY(window->grab().save(ScreenshotPath("plyfix-pref-files.png")));
 
       QTest::mouseClick(RenderedWidget(*dialog->Button1), Qt::LeftButton);
       checked = true;
@@ -105,9 +84,7 @@ class PrefDialogTest : public QObject {
   }
 
  private:
-  std::unique_ptr<platform_test::TempFolder> folder_;
-  std::unique_ptr<qtui::QtBackend> backend_;
-  std::unique_ptr<ui::ScopedBackend> scoped_;
+  std::unique_ptr<QtProgramFixture> program_;
 };
 
 // Called by the Qt tests' main, after the smoke tests.

@@ -36,17 +36,13 @@
 #include "qt/up_down_peer.h"
 #include "qt/widget_peer.h"
 #include "tests/platform/temp_folder.h"
+#include "tests/qt/qt_program_fixture.h"
 #include "ui/application.h"
 #include "ui/scoped_backend.h"
 
 using qtui::RenderedWidget;
 
 namespace {
-
-QString ScreenshotPath(const QString& name) {
-  const QString folder = qEnvironmentVariable("PLYFIX_SCREENSHOT_DIR", QDir::currentPath());
-  return QDir(folder).filePath(name);
-}
 
 QString Utf8(const char8_t* text) {
   return QString::fromUtf8(reinterpret_cast<const char*>(text));
@@ -58,22 +54,9 @@ class QtSmokeTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void init() {
-    folder_ = std::make_unique<platform_test::TempFolder>();
-    platform::SetExeDir(folder_->Path());
-    backend_ = std::make_unique<qtui::QtBackend>();
-    scoped_ = std::make_unique<ui::ScopedBackend>(*backend_);
-  }
+  void init() { program_ = std::make_unique<QtProgramFixture>(); }
 
-  void cleanup() {
-    ui::Application().Reset();
-    MainForm = nullptr;
-    LogForm = nullptr;
-    scoped_.reset();
-    backend_.reset();
-    platform::SetExeDir("");
-    folder_.reset();
-  }
+  void cleanup() { program_.reset(); }
 
   // The program entry shows both windows with Japanese text in a Japanese font;
   // the close box ends it through the model.
@@ -500,8 +483,8 @@ class QtSmokeTest : public QObject {
 
   void droppedFilesReachModelInOrder() {
     ShowMainWindow();
-    const std::string second = folder_->Path(u8"ページ.html"_sj);
-    const std::string first = folder_->Path("z.txt");
+    const std::string second = program_->Folder().Path(u8"ページ.html"_sj);
+    const std::string first = program_->Folder().Path("z.txt");
     platform_test::Spill(platform::Cp932ToUtf8(second), "x");
     platform_test::Spill(first, "y");
     std::vector<std::string> dropped;
@@ -593,9 +576,7 @@ class QtSmokeTest : public QObject {
     QVERIFY(QTest::qWaitForWindowActive(window));
   }
 
-  std::unique_ptr<platform_test::TempFolder> folder_;
-  std::unique_ptr<qtui::QtBackend> backend_;
-  std::unique_ptr<ui::ScopedBackend> scoped_;
+  std::unique_ptr<QtProgramFixture> program_;
 };
 
 // The test classes of the other files in this folder.

@@ -24,6 +24,7 @@
 #include "qt/text.h"
 #include "qt/widget_peer.h"
 #include "tests/platform/temp_folder.h"
+#include "tests/qt/qt_program_fixture.h"
 #include "ui/application.h"
 #include "ui/scoped_backend.h"
 
@@ -32,11 +33,6 @@ using platform_test::Spill;
 using qtui::RenderedWidget;
 
 namespace {
-
-QString ScreenshotPath(const QString& name) {
-  const QString folder = qEnvironmentVariable("PLYFIX_SCREENSHOT_DIR", QDir::currentPath());
-  return QDir(folder).filePath(name);
-}
 
 void Screenshot(QWidget* window, const char* name) {
   QVERIFY(window != nullptr);
