@@ -3,10 +3,10 @@
 // site of entries appended to a list box, then every other entry removed by the
 // forward walk of the list commands. Each size is ten times the last, so linear
 // work shows as a tenfold time.
-#include <chrono>
 #include <cstdio>
 #include <string>
 
+#include "bench/seconds.h"
 #include "ui/form.h"
 #include "ui/list_box.h"
 #include "ui/memo.h"
@@ -15,10 +15,7 @@ namespace {
 
 template <typename Work>
 void Measure(const char* name, int count, Work work) {
-  const auto start = std::chrono::steady_clock::now();
-  work();
-  const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
-  std::printf("%-28s %8d  %9.3f ms\n", name, count, seconds.count() * 1000);
+  std::printf("%-28s %8d  %9.3f ms\n", name, count, SecondsOf(work) * 1000);
 }
 
 }  // namespace

@@ -1,22 +1,19 @@
 // Cost of the settings file's key-by-key writes and reads as the input histories
 // grow: every write replaces the whole file, so a close writes N keys into a file
 // of about N lines. Each size is ten times the last.
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 
+#include "bench/seconds.h"
 #include "platform/profile.h"
 
 namespace {
 
 template <typename Work>
 void Measure(const char* name, int count, Work work) {
-  const auto start = std::chrono::steady_clock::now();
-  work();
-  const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
-  std::printf("%-28s %6d  %9.3f ms\n", name, count, seconds.count() * 1000);
+  std::printf("%-28s %6d  %9.3f ms\n", name, count, SecondsOf(work) * 1000);
 }
 
 }  // namespace

@@ -1,9 +1,9 @@
 // Throughput of the per-line text work that every conversion run repeats: cutting
 // a file into lines, lowering a text for case-insensitive search, joining lines.
-#include <chrono>
 #include <cstdio>
 #include <string>
 
+#include "bench/seconds.h"
 #include "platform/ansi.h"
 #include "platform/string_list.h"
 
@@ -21,10 +21,7 @@ std::string MakeContent() {
 
 template <typename Work>
 void Measure(const char* name, std::size_t bytes, Work work) {
-  const auto start = std::chrono::steady_clock::now();
-  work();
-  const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
-  std::printf("%-14s %8.1f MiB/s\n", name, bytes / seconds.count() / (1 << 20));
+  std::printf("%-14s %8.1f MiB/s\n", name, bytes / SecondsOf(work) / (1 << 20));
 }
 
 }  // namespace
