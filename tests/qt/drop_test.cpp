@@ -31,12 +31,7 @@ class DropTest : public QObject {
  private slots:
   void init() {
     program_ = std::make_unique<QtProgramFixture>();
-    MainForm = ui::Application().CreateForm<TMainForm>();
-    LogForm = ui::Application().CreateForm<TLogForm>();
-    MainForm->Show();
-    QWidget* window = RenderedWidget(*MainForm);
-    QVERIFY(window != nullptr);
-    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QtProgramFixture::ShowMainWindow();
   }
 
   void cleanup() { program_.reset(); }

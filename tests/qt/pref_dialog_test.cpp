@@ -34,10 +34,7 @@ class PrefDialogTest : public QObject {
   void cleanup() { program_.reset(); }
 
   void bothPagesRenderAndTakeInput() {
-    MainForm = ui::Application().CreateForm<TMainForm>();
-    LogForm = ui::Application().CreateForm<TLogForm>();
-    MainForm->Show();
-    QVERIFY(QTest::qWaitForWindowExposed(RenderedWidget(*MainForm)));
+    QtProgramFixture::ShowMainWindow();
 
     bool checked = false;
     QTimer::singleShot(0, [&] {

@@ -4,12 +4,14 @@
 
 #include <QDir>
 #include <QString>
+#include <QTest>
 #include <memory>
 
 #include "app/Pfmain.h"
 #include "log/Pflog.h"
 #include "platform/files.h"
 #include "qt/qt_backend.h"
+#include "qt/widget_peer.h"
 #include "tests/platform/temp_folder.h"
 #include "ui/application.h"
 #include "ui/scoped_backend.h"
@@ -37,6 +39,17 @@ class QtProgramFixture {
   QtProgramFixture& operator=(const QtProgramFixture&) = delete;
 
   platform_test::TempFolder& Folder() { return folder_; }
+
+  // Creates both windows as the program does and waits until the main window is
+  // on the screen.
+  static void ShowMainWindow() {
+    MainForm = ui::Application().CreateForm<TMainForm>();
+    LogForm = ui::Application().CreateForm<TLogForm>();
+    MainForm->Show();
+    QWidget* window = qtui::RenderedWidget(*MainForm);
+    QVERIFY(window != nullptr);
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+  }
 
  private:
   platform_test::TempFolder folder_;

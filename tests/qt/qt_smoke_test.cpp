@@ -566,12 +566,9 @@ class QtSmokeTest : public QObject {
   }
 
   void ShowMainWindow() {
-    MainForm = ui::Application().CreateForm<TMainForm>();
-    LogForm = ui::Application().CreateForm<TLogForm>();
-    MainForm->Show();
+    QtProgramFixture::ShowMainWindow();
     QWidget* window = RenderedWidget(*MainForm);
     QVERIFY(window != nullptr);
-    QVERIFY(QTest::qWaitForWindowExposed(window));
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window));
   }
